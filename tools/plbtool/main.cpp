@@ -1,0 +1,65 @@
+// plbtool: the authors' command-line companion of the textbook viewer.
+#include "Commands.h"
+
+#include <QGuiApplication>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <iostream>
+#include <memory>
+
+namespace {
+
+struct TCommand {
+    const char* name;
+    int (*run)(const TCommandArgs&);
+    const char* help;
+};
+
+const TCommand kCommands[] = {
+    {"dump", RunDump, "dump BOOK.plb                 print the book and its pictures as JSON"},
+    {"check", RunCheck, "check BOOK.plb                list authoring problems of a book"},
+    {"pack", RunPack, "pack FOLDER -o BOOK.plb       build a book from its source folder"},
+    {"unpack", RunUnpack, "unpack BOOK.plb -o FOLDER     write a book out as a source folder"},
+};
+
+void PrintHelp(std::FILE* out) {
+    std::fprintf(out, "usage: plbtool COMMAND ARGS...\n\ncommands:\n");
+    for (const auto& c : kCommands)
+        std::fprintf(out, "  %s\n", c.help);
+}
+
+} // namespace
+
+int Fail(const std::string& Message, int Status) {
+    std::cerr << "error: " << Message << "\n";
+    return Status;
+}
+
+int Usage(const std::string& Message) {
+    std::cerr << "usage error: " << Message << "\n";
+    return 2;
+}
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        PrintHelp(stderr);
+        return 2;
+    }
+    if (!std::strcmp(argv[1], "help") || !std::strcmp(argv[1], "--help") ||
+        !std::strcmp(argv[1], "-h")) {
+        PrintHelp(stdout);
+        return 0;
+    }
+    for (const auto& command : kCommands) {
+        if (std::strcmp(argv[1], command.name) != 0) continue;
+        // Fonts and pictures need a GUI application; no window is ever shown.
+        if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        int qtArgc = 1;
+        QGuiApplication app(qtArgc, argv);
+        return command.run(TCommandArgs(argv + 2, argv + argc));
+    }
+    std::fprintf(stderr, "plbtool: unknown command \"%s\"\n\n", argv[1]);
+    PrintHelp(stderr);
+    return 2;
+}
