@@ -36,7 +36,7 @@ int64_t BitsSize(const TDibHeader& Header, const TBmpLayout& Layout) {
 
 } // namespace
 
-QImage ReadBmp(TStream& Stream) {
+QImage ReadBmp(TStream& Stream, int* BitCount) {
     const int64_t start = Stream.Position();
     uint8_t fileHeader[FileHeaderSize];
     ReadPictureBytes(Stream, fileHeader, FileHeaderSize, Kind);
@@ -67,5 +67,6 @@ QImage ReadBmp(TStream& Stream) {
     const int64_t bitsEnd = layout.BitsOffset + layout.BitsSize;
     if (layout.FileSize > bitsEnd && layout.FileSize - bitsEnd <= BytesLeft(Stream))
         Stream.SetPosition(start + layout.FileSize);
+    if (BitCount) *BitCount = header.BitCount;
     return image;
 }

@@ -8,5 +8,6 @@
 // header, masks, palette and pixel bits. Consumes exactly the file's bytes
 // (the header's file size when it covers the pixels and the stream holds it,
 // else up to the end of the pixel bits) and returns an opaque 32-bit image.
-// Raises EInvalidGraphic for bytes that are not such a file.
-QImage ReadBmp(TStream& Stream);
+// Raises EInvalidGraphic for bytes that are not such a file. BitCount, when
+// given, receives the file's colour depth.
+QImage ReadBmp(TStream& Stream, int* BitCount = nullptr);
