@@ -21,6 +21,7 @@ const TCommand kCommands[] = {
     {"check", RunCheck, "check BOOK.plb                list authoring problems of a book"},
     {"pack", RunPack, "pack FOLDER -o BOOK.plb       build a book from its source folder"},
     {"unpack", RunUnpack, "unpack BOOK.plb -o FOLDER     write a book out as a source folder"},
+    {"picture", RunPicture, "picture FILE -o OUT.png       decode a picture file as a page would"},
 };
 
 void PrintHelp(std::FILE* out) {
