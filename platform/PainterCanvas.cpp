@@ -467,6 +467,10 @@ QRegion FloodRegion(const QImage& Image, QPoint Seed, QRgb Color, bool Surface,
                 }
         }
     }
+    // A region is built from rectangles in rows from the top, left to right.
+    std::sort(spans.begin(), spans.end(), [](const QRect& A, const QRect& B) {
+        return A.top() != B.top() ? A.top() < B.top() : A.left() < B.left();
+    });
     QRegion region;
     region.setRects(spans.data(), static_cast<int>(spans.size()));
     return region;
