@@ -88,11 +88,10 @@ struct TCanvasPath {
 };
 
 // The drawing surface. Coordinates are pixels of the page, under the world
-// transform. Conventions of the platform's graphics: Rectangle, Ellipse,
-// RoundRect, FillRect exclude the right and bottom edge; LineTo excludes its
-// end point; the pen mode applies to pen and brush drawing, not to text,
-// FillRect or images. Pen, Brush and Font are owned and may be changed at any
-// time.
+// transform, kept within +/-2^27 (larger values are clamped). Conventions of the platform's
+// graphics: Rectangle, Ellipse, RoundRect, FillRect exclude the right and bottom edge; LineTo
+// excludes its end point; the pen mode applies to pen and brush drawing, not to text, FillRect or
+// images. Pen, Brush and Font are owned and may be changed at any time.
 class TCanvas : public TObject {
 public:
     TCanvas();
@@ -236,6 +235,8 @@ protected:
     const TRect& ClipRectValue() const { return FClip; }
 
 private:
+    void DrawPath(const TCanvasPath& Path, TPathDraw How);
+
     struct TSavedState;
 
     std::unique_ptr<TFont> FFont;

@@ -309,3 +309,29 @@ TEST(CanvasText, ExpandTabsAndRotation) {
     EXPECT_GT(ink.height(), ink.width() * 2);
     EXPECT_LE(ink.bottom(), 90);
 }
+
+TEST(CanvasDraw, ExtremeCoordinatesAndSizesAreHarmless) {
+    TSurface s(50, 50);
+    TCanvas& c = *s.Canvas;
+    constexpr int big = 2000000000;
+    c.Brush().SetColor(clRed);
+    c.Rectangle(-big, -big, big, big);
+    c.Ellipse(-big, 10, big, 40);
+    c.RoundRect(-big, -big, big, big, -big, big);
+    c.Pie(-big, -big, big, big, big, 0, -big, 0);
+    c.Polygon({Point(-big, -big), Point(big, 0), Point(0, big)});
+    c.MoveTo(-big, -big);
+    c.LineTo(big, big);
+    c.TextOut(big, big, "far");
+    TRect r = Rect(-big, -big, big, big);
+    c.DrawText(std::string(2000, 'w') + " x", r, DT_WORDBREAK | DT_CALCRECT);
+    c.Font().SetHeight(-big);
+    c.TextOut(0, 0, "huge");
+    LOGFONTA lf = c.Font().LogFont();
+    lf.lfWidth = big;
+    lf.lfEscapement = -big;
+    c.Font().SetLogFont(lf);
+    c.TextOut(10, 10, "wide");
+    c.FloodFill(big, big, clWhite, fsSurface);
+    EXPECT_EQ(PixelAt(s.Done(), 25, 25), clRed);
+}
