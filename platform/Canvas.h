@@ -133,7 +133,8 @@ public:
     TSize TextExtent(const AnsiString& Text) const;
     TTextMetric TextMetrics() const;
     // Draws (or with DT_CALCRECT only measures, updating Rect) text inside Rect
-    // with the platform's text-drawing flags; returns the text's height.
+    // with the platform's text-drawing flags; returns the text's height. The
+    // text is laid out horizontally whatever the font's escapement.
     int DrawText(const AnsiString& Text, TRect& Rect, unsigned Flags);
 
     // Lines and shapes.

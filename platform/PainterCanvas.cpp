@@ -185,22 +185,12 @@ TPainterCanvas::TPainterCanvas(QImage& Image)
 TPainterCanvas::TPainterCanvas(QPainter& Painter) : FPainter(&Painter) {
     QPaintDevice* device = Painter.device();
     if (device && device->devType() == QInternal::Image) FImage = static_cast<QImage*>(device);
+    FPainter->save(); // the borrowed painter is given back as it was lent
     Init();
 }
 
 TPainterCanvas::~TPainterCanvas() {
-    if (!FOwnedPainter) {
-        // Give the borrowed painter back as it was lent.
-        FPainter->setTransform(FDeviceTransform);
-        const std::optional<QRegion>& base = FClipBounds.front();
-        FPainter->resetTransform();
-        if (base)
-            FPainter->setClipRegion(*base);
-        else
-            FPainter->setClipping(false);
-        FPainter->setTransform(FDeviceTransform);
-        FPainter->setCompositionMode(QPainter::CompositionMode_SourceOver);
-    }
+    if (!FOwnedPainter) FPainter->restore();
 }
 
 void TPainterCanvas::Init() {

@@ -335,3 +335,20 @@ TEST(CanvasDraw, ExtremeCoordinatesAndSizesAreHarmless) {
     c.FloodFill(big, big, clWhite, fsSurface);
     EXPECT_EQ(PixelAt(s.Done(), 25, 25), clRed);
 }
+
+TEST(CanvasDraw, BorrowedPainterGetsItsStateBack) {
+    QImage image = TPainterCanvas::MakeImage(20, 20);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    {
+        TPainterCanvas canvas(painter);
+        canvas.SetTransform(TXForm{2, 0, 0, 2, 0, 0});
+        canvas.SetClipRect(Rect(0, 0, 2, 2));
+        canvas.Pen().SetMode(pmXor);
+        canvas.Rectangle(0, 0, 5, 5);
+    }
+    EXPECT_TRUE(painter.transform().isIdentity());
+    EXPECT_FALSE(painter.hasClipping());
+    EXPECT_TRUE(painter.testRenderHint(QPainter::Antialiasing));
+    EXPECT_EQ(painter.compositionMode(), QPainter::CompositionMode_SourceOver);
+}
