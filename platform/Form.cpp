@@ -1,5 +1,6 @@
 #include "platform/Form.h"
 
+#include "platform/WidgetControls.h"
 #include "platform/WidgetPalette.h"
 
 #include <QApplication>
@@ -7,6 +8,7 @@
 #include <QEventLoop>
 #include <QKeyEvent>
 #include <QScreen>
+#include <QTimer>
 #include <QWindow>
 #include <algorithm>
 
@@ -87,6 +89,7 @@ void TForm::SetClientSize(int Width, int Height) {
         resize(Width, Height);
     else
         setFixedSize(Width, Height);
+    Realign(); // a hidden window hears of its new size only when shown
 }
 
 void TForm::SetMinWindowSize(int Width, int Height) {
@@ -107,6 +110,21 @@ void TForm::CenterOnScreen() {
     const QSize outer = size() + FrameExtra();
     move(area.x() + ((area.width() - outer.width()) >> 1),
          area.y() + ((area.height() - outer.height()) >> 1));
+}
+
+void TForm::CenterOver(QWidget& Reference) {
+    FCenterOver = &Reference;
+    ApplyCentring();
+}
+
+void TForm::ApplyCentring() {
+    if (!FCenterOver) return;
+    const TRect outer = WidgetBounds(*FCenterOver);
+    const QSize frame = FrameExtra();
+    const QSize own = size() + frame;
+    move(outer.Left + ((outer.Width() - own.width()) >> 1),
+         outer.Top + ((outer.Height() - own.height()) >> 1));
+    FCenteredFrame = frame;
 }
 
 int TForm::ShowModal() {
@@ -207,12 +225,19 @@ bool TForm::eventFilter(QObject* Watched, QEvent* Event) {
     return DispatchKey(*static_cast<QKeyEvent*>(Event));
 }
 
+// Keys reach the form's own handlers when the form itself has the focus;
+// keys of a focused control reach them only through the key preview.
+bool TForm::OwnKey() const {
+    const QWidget* focus = QApplication::focusWidget();
+    return !focus || focus == this || focus->window() != this;
+}
+
 void TForm::keyPressEvent(QKeyEvent* Event) {
-    if (!DispatchKey(*Event)) QWidget::keyPressEvent(Event);
+    if (!OwnKey() || !DispatchKey(*Event)) QWidget::keyPressEvent(Event);
 }
 
 void TForm::keyReleaseEvent(QKeyEvent* Event) {
-    if (!DispatchKey(*Event)) QWidget::keyReleaseEvent(Event);
+    if (!OwnKey() || !DispatchKey(*Event)) QWidget::keyReleaseEvent(Event);
 }
 
 void TForm::closeEvent(QCloseEvent* Event) {
@@ -237,6 +262,11 @@ void TForm::showEvent(QShowEvent* Event) {
     if (FOwner && FOwner->windowHandle() && windowHandle())
         windowHandle()->setTransientParent(FOwner->windowHandle());
     ApplySizeLimits();
+    if (FCenterOver)
+        QTimer::singleShot(0, this, [this] {
+            if (FrameExtra() != FCenteredFrame) ApplyCentring();
+            FCenterOver = nullptr;
+        });
 }
 
 void TForm::ApplySizeLimits() {

@@ -65,6 +65,10 @@ public:
 
     // Centres the window (by its outer frame) on its screen.
     void CenterOnScreen();
+    // Centres the window's frame on Reference's frame (the free space on each
+    // axis halved, rounding down). The frame a platform adds only when the
+    // window is shown is taken into account once it is known.
+    void CenterOver(QWidget& Reference);
 
     // Shows the window modally; returns the modal result that ended it
     // (mrCancel when it was closed through its title bar).
@@ -103,11 +107,15 @@ protected:
 
 private:
     bool DispatchKey(QKeyEvent& Event);
+    bool OwnKey() const;
     void ApplySizeLimits();
     void DoClose();
     QSize FrameExtra() const;
+    void ApplyCentring();
 
     QPointer<QWidget> FOwner;
+    QPointer<QWidget> FCenterOver;
+    QSize FCenteredFrame;
     TFormBorderStyle FBorderStyle = bsSizeable;
     TBorderIcons FBorderIcons = biSystemMenu | biMinimize | biMaximize;
     QSize FMinWindowSize;

@@ -17,7 +17,10 @@ void SetWidgetBounds(QWidget& Widget, const TRect& Bounds) {
         Widget.setGeometry(Bounds.Left, Bounds.Top, Bounds.Width(), Bounds.Height());
         return;
     }
-    // A window is placed by its frame; its client area is what the frame leaves.
+    // A window is placed by its frame; its client area is what the frame
+    // leaves. Creating the native window first lets the platform tell the
+    // frame's size before the window is first shown, where it can.
+    Widget.winId();
     const QSize frame = Widget.frameGeometry().size() - Widget.geometry().size();
     Widget.move(Bounds.Left, Bounds.Top);
     Widget.resize(Bounds.Width() - frame.width(), Bounds.Height() - frame.height());

@@ -1,6 +1,5 @@
 // The main page window's start-up: settings, the load with its progress box,
 // and the outcome (the textbook's frame or the data error dialog).
-#include "common/Geometry.h"
 #include "platform/ApplicationObject.h"
 #include "platform/BevelPanel.h"
 #include "platform/FileNames.h"
@@ -43,8 +42,7 @@ void TfrmPage::LoadFailedDialog() {
     auto dialog = std::make_unique<TfrmError>(*this);
     Data.reset();
     LoadFailed = true;
-    TWidgetControl window(*this), box(*dialog);
-    myDefines::CenterControl(window, box);
+    dialog->CenterOver(*this);
     dialog->ShowModal();
     Application().Terminate();
 }
