@@ -1,36 +1,39 @@
 #pragma once
 
+#include "platform/Colors.h"
+#include "platform/QtConvert.h"
+
 #include <QColor>
 
-// The classic default colours the widgets of this layer draw with, so that
-// bevels, gauges and panels look the same whatever the desktop theme.
-// (Kept here until the shared system-colour table is available to widgets.)
+// The system colours the widgets of this layer draw with, taken from the
+// fixed classic scheme so that bevels, gauges and panels look the same
+// whatever the desktop theme.
 namespace WidgetPalette {
 
 inline QColor BtnFace() {
-    return QColor(192, 192, 192);
+    return ToQColor(clBtnFace);
 }
 inline QColor BtnHighlight() {
-    return QColor(255, 255, 255);
+    return ToQColor(clBtnHighlight);
 }
 inline QColor BtnShadow() {
-    return QColor(128, 128, 128);
+    return ToQColor(clBtnShadow);
 }
 inline QColor Highlight() {
-    return QColor(0, 0, 128);
+    return ToQColor(clHighlight);
 }
 inline QColor Window() {
-    return QColor(255, 255, 255);
+    return ToQColor(clWindow);
 }
 inline QColor WindowFrame() {
-    return QColor(0, 0, 0);
+    return ToQColor(clWindowFrame);
 }
 inline QColor WindowText() {
-    return QColor(0, 0, 0);
+    return ToQColor(clWindowText);
 }
 // The colour image lists treat as transparent.
 inline QColor Fuchsia() {
-    return QColor(255, 0, 255);
+    return ToQColor(clFuchsia);
 }
 
 } // namespace WidgetPalette
