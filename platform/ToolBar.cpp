@@ -59,10 +59,12 @@ bool TToolButton::Down() const {
 }
 
 void TToolButton::SetDown(bool Value) {
-    if (FStyle == tbsCheck)
-        setChecked(Value);
-    else
+    if (FStyle != tbsCheck) {
         setDown(Value);
+        return;
+    }
+    setChecked(Value);
+    if (Value && Grouped) FOwner->ReleaseGroupOf(this);
 }
 
 void TToolButton::Click() {

@@ -6,6 +6,7 @@
 #include "platform/Gauge.h"
 #include "platform/ImageList.h"
 #include "platform/PanelButton.h"
+#include "platform/ToolBar.h"
 #include "platform/WidgetControls.h"
 #include "platform/WidgetPalette.h"
 
@@ -180,6 +181,39 @@ TEST(PanelButton, PressedLookAndAnswerOnRelease) {
     EXPECT_EQ(button.BevelOuter(), bvRaised);
     QTest::mouseRelease(&button, Qt::LeftButton, {}, QPoint(40, 10));
     EXPECT_EQ(clicks, 1);
+}
+
+TEST(ToolBar, GroupedCheckButtonsReleaseEachOther) {
+    TToolBar bar;
+    TToolButton* a = bar.AddButton(QStringLiteral("a"), tbsCheck, 0, {});
+    TToolButton* b = bar.AddButton(QStringLiteral("b"), tbsCheck, 1, {});
+    bar.AddSeparator();
+    TToolButton* c = bar.AddButton(QStringLiteral("c"), tbsCheck, 2, {});
+    for (TToolButton* button : {a, b, c})
+        button->Grouped = true;
+    std::vector<QString> clicked;
+    for (TToolButton* button : {a, b, c})
+        button->OnClick = [&clicked](TToolButton* sender) {
+            clicked.push_back(sender->objectName());
+        };
+
+    c->SetDown(true); // another group: beyond the separator
+    QTest::mouseClick(a, Qt::LeftButton);
+    EXPECT_TRUE(a->Down());
+    QTest::mouseClick(b, Qt::LeftButton);
+    EXPECT_FALSE(a->Down());
+    EXPECT_TRUE(b->Down());
+    EXPECT_TRUE(c->Down());
+    QTest::mouseClick(b, Qt::LeftButton); // the last one down stays down
+    EXPECT_TRUE(b->Down());
+    b->AllowAllUp = true;
+    QTest::mouseClick(b, Qt::LeftButton);
+    EXPECT_FALSE(b->Down());
+    a->SetDown(true);
+    EXPECT_EQ(clicked, (std::vector<QString>{"a", "b", "b", "b"}));
+    b->Click(); // a program's click runs the handler without toggling
+    EXPECT_FALSE(b->Down());
+    EXPECT_EQ(clicked.size(), 5u);
 }
 
 TEST(ImageList, KeepsBitmapsAndMakesFuchsiaTransparent) {
