@@ -35,6 +35,17 @@ protected:
     void VisibleChanged() override;
     void EnabledChanged() override;
 
+    // For descendants that replace MouseMove: whether the move is the replay
+    // of CheckMousePos, and the bookkeeping that ends every move (the
+    // position CheckMousePos replays; the replay flag cleared).
+    bool Rechecking() const { return FRechecking; }
+    void EndMouseMove(TShiftState Shift, int X, int Y) {
+        FLastShift = Shift;
+        FLastX = X;
+        FLastY = Y;
+        FRechecking = false;
+    }
+
 private:
     void Exit();
 

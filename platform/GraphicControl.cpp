@@ -200,6 +200,7 @@ void TGraphicControl::SetCursor(TCursor Value) {
 void TGraphicControl::SetColor(TColor Value) {
     if (Value == FColor) return;
     FColor = Value;
+    ColorChanged();
     Invalidate();
 }
 

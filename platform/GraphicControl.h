@@ -111,6 +111,8 @@ protected:
     // Notifications after the Visible or Enabled property changed.
     virtual void VisibleChanged() {}
     virtual void EnabledChanged() {}
+    // Notification after the Color property changed.
+    virtual void ColorChanged() {}
 
     // Gives the focus to each parent widget that can take it, nearest first.
     void FocusParents();
