@@ -21,6 +21,9 @@ TEST(ValueConversions, ExtractValueTriesNamesInOrder) {
     EXPECT_FALSE(ok);
     EXPECT_EQ(ExtractValue("presuf", "pre", "suf", ok, 9, table), 9);
     EXPECT_FALSE(ok);
+    const auto ended = {TNamedValue{"a", 1}, TNamedValue{nullptr, 0}, TNamedValue{"b", 2}};
+    EXPECT_EQ(ExtractValue("b", "", "", ok, 5, ended), 5);
+    EXPECT_FALSE(ok);
 }
 
 TEST(ValueConversions, Booleans) {

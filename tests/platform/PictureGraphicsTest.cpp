@@ -119,6 +119,10 @@ TEST(PictureGraphics, TransparentBitmapLetsTheBackgroundShowThrough) {
     EXPECT_EQ(
         MaxDifference(DrawOnto(bitmap, dest.Right, dest.Bottom, dest, Qt::green), reference, false),
         0);
+    bitmap.SetTransparentColor(clNone); // no colour is transparent
+    EXPECT_EQ(
+        MaxDifference(DrawOnto(bitmap, dest.Right, dest.Bottom, dest, Qt::green), reference, false),
+        0);
     bitmap.SetTransparentColor(clDefault);
     EXPECT_EQ(bitmap.TransparentMode(), tmAuto);
 }
