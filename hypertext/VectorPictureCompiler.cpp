@@ -83,8 +83,11 @@ bool TCompiler::Act(TLexAction Action, TLexState Next, TCharClass Class, unsigne
         FValue = FValue * base + digit;
         return true;
     }
-    case laWord:
-        return IdentifyWord();
+    case laWord: {
+        const bool ok = IdentifyWord();
+        FToken.clear(); // the next word starts afresh
+        return ok;
+    }
     case laOmitted:
         if (Class == ccComma) AddParameter(0, true);
         return true;

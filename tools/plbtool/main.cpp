@@ -1,7 +1,7 @@
 // plbtool: the authors' command-line companion of the textbook viewer.
 #include "Commands.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -24,6 +24,9 @@ const TCommand kCommands[] = {
     {"picture", RunPicture, "picture FILE -o OUT.png       decode a picture file as a page would"},
     {"compile", RunCompile,
      "compile --markup FILE         print the compiled records of a markup file"},
+    {"vector", RunVector,
+     "vector --script FILE [--size WxH] (--bytecode | -o OUT.png | --links)\n"
+     "                                compile, render or list the links of a vector picture"},
 };
 
 void PrintHelp(std::FILE* out) {
@@ -61,11 +64,11 @@ int main(int argc, char** argv) {
     }
     for (const auto& command : kCommands) {
         if (std::strcmp(argv[1], command.name) != 0) continue;
-        // Fonts and pictures need a GUI application; no window is ever shown.
+        // Fonts, pictures and controls need an application; no window is ever shown.
         if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
         qInstallMessageHandler(QuietMessages);
         int qtArgc = 1;
-        QGuiApplication app(qtArgc, argv);
+        QApplication app(qtArgc, argv);
         return command.run(TCommandArgs(argv + 2, argv + argc));
     }
     std::fprintf(stderr, "plbtool: unknown command \"%s\"\n\n", argv[1]);
