@@ -298,7 +298,7 @@ void THyperControl::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y
     TMouseControl::MouseUp(Button, Shift, X, Y);
 }
 
-void THyperControl::PointerLeft() {
+void THyperControl::LeaveControl() {
     if (FHovering && OnLinkMouseExit) OnLinkMouseExit(this, FHoveredId);
     if (MouseCapture() && CaptureMouse()) {
         SetMouseCapture(false);
@@ -334,12 +334,10 @@ void THyperControl::FireLinkMove(TShiftState Shift, int X, int Y) {
 
 void THyperControl::MouseMove(TShiftState Shift, int X, int Y) {
     const bool replay = Rechecking();
-    // Nothing to re-evaluate before the pointer was ever seen over the control.
-    if (Designing() || !HasParent() || (replay && !FPointerKnown)) {
+    if (Designing() || !HasParent()) {
         EndMouseMove(Shift, X, Y);
         return;
     }
-    if (!replay) FPointerKnown = true;
     const bool inside = ClientRect().Contains(Point(X, Y));
     const bool active = Enabled() && Visible();
     FLastReal = ToReal(X, Y);
@@ -353,7 +351,7 @@ void THyperControl::MouseMove(TShiftState Shift, int X, int Y) {
         FShownHint = FHint;
     }
     if ((MouseCapture() && !inside) || !active) {
-        PointerLeft();
+        LeaveControl();
     } else {
         const bool was = FHovering;
         const int32_t oldId = FHoveredId;

@@ -170,7 +170,7 @@ protected:
 private:
     // The registry search under hsHitTesting.
     THyperLink* HitTest(TPoint Real);
-    void PointerLeft();
+    void LeaveControl();
     void HoverChanged(bool WasHovering, int32_t OldId);
     void FireLinkMove(TShiftState Shift, int X, int Y);
     void ApplyCursorRule(bool LinkKindSet);
@@ -187,7 +187,6 @@ private:
     // The last pointer position in real coordinates; the position that
     // CheckMousePos replays stays in control coordinates.
     TPoint FLastReal;
-    bool FPointerKnown = false;
     AnsiString FHint;
     AnsiString FShownHint;
     TColor FLinkColor = clBlue;
