@@ -174,7 +174,7 @@ void TLoader::ReadPage(int index) {
 bool TPLBData::LoadFromFile(const std::string& FileName, TPLBHTP* Pictures) {
     FLoadError.clear();
     if (!Progress || !FileExists(FileName)) {
-        FLoadError = Progress ? "no such file: " + FileName : "no progress record";
+        FLoadError = Progress ? "no such file" : "no progress record";
         return false;
     }
     try {

@@ -63,10 +63,29 @@ AnsiString JoinMarkup(const TStringList& Lines) {
     return Lines.Text();
 }
 
-bool SaveTextbook(const TPLBData& Book, const std::string& FileName, std::string& Error) {
+namespace {
+
+// Creates FileName and lets Body write it; Body returns false (with Error set)
+// to give up. A write failure or an over-long string fails the whole file.
+template <class Body> bool WriteFile(const std::string& FileName, std::string& Error, Body body) {
     try {
         TFileStream file(FileName, TFileMode::fmCreate);
         TWriter writer(file);
+        if (!body(writer, file)) return false;
+        file.Size(); // flushes: a failed write raises here
+        Error = writer.error;
+        if (writer.failed && Error.empty()) Error = "cannot write " + FileName;
+        return !writer.failed;
+    } catch (const std::exception& e) {
+        Error = e.what();
+        return false;
+    }
+}
+
+} // namespace
+
+bool SaveTextbook(const TPLBData& Book, const std::string& FileName, std::string& Error) {
+    return WriteFile(FileName, Error, [&](TWriter& writer, TFileStream& file) {
         SaveVer(writer.failed, &file, TextbookFileVersion());
         writer.Coded(Book.Title, "the book title");
         writer.Value(Book.StartPage);
@@ -79,21 +98,13 @@ bool SaveTextbook(const TPLBData& Book, const std::string& FileName, std::string
         writer.Value(static_cast<int32_t>(Book.Items.size()));
         for (size_t i = 0; i < Book.Items.size(); ++i)
             writer.Page(*Book.Items[i], static_cast<int>(i));
-        file.Size(); // flushes: a failed write raises here
-        Error = writer.error;
-        if (writer.failed && Error.empty()) Error = "cannot write " + FileName;
-        return !writer.failed;
-    } catch (const std::exception& e) {
-        Error = e.what();
-        return false;
-    }
+        return true;
+    });
 }
 
 bool SavePictures(const std::vector<TPictureEntry>& Pictures, const std::string& FileName,
                   std::string& Error) {
-    try {
-        TFileStream file(FileName, TFileMode::fmCreate);
-        TWriter writer(file);
+    return WriteFile(FileName, Error, [&](TWriter& writer, TFileStream& file) {
         SaveVer(writer.failed, &file, PicturesFileVersion());
         for (const auto& picture : Pictures) {
             if (picture.Name.empty()) {
@@ -111,12 +122,6 @@ bool SavePictures(const std::vector<TPictureEntry>& Pictures, const std::string&
                     static_cast<int>(picture.Bytes.size()));
         }
         writer.Coded(AnsiString(), "the end entry");
-        file.Size();
-        Error = writer.error;
-        if (writer.failed && Error.empty()) Error = "cannot write " + FileName;
-        return !writer.failed;
-    } catch (const std::exception& e) {
-        Error = e.what();
-        return false;
-    }
+        return true;
+    });
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/Cursors.h"
 #include "platform/Geometry.h"
 #include "platform/Types.h"
 
@@ -19,6 +20,12 @@ public:
     virtual void SetVisible(bool Value) = 0;
     virtual bool Enabled() const = 0;
     virtual void SetEnabled(bool Value) = 0;
+    // The pointer's shape over the control; controls with a widget show it.
+    virtual TCursor Cursor() const { return FCursor; }
+    virtual void SetCursor(TCursor Value) { FCursor = Value; }
+
+private:
+    TCursor FCursor = crDefault;
 };
 
 // A control that shows a text (a label).

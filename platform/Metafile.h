@@ -39,8 +39,8 @@ public:
     std::string Trace() const;
 
     // Used by the recording canvas.
-    void AddRecord(std::unique_ptr<TMetaRecord> Record);
-    using TRecordList = std::vector<std::unique_ptr<const TMetaRecord>>;
+    void AddRecord(std::shared_ptr<const TMetaRecord> Record);
+    using TRecordList = std::vector<std::shared_ptr<const TMetaRecord>>;
     std::shared_ptr<const TRecordList> Records() const { return FRecords; }
 
 private:

@@ -16,6 +16,8 @@ public:
     ~TMetafileCanvas() override;
 
     TMetafile& Metafile() { return FMetafile; }
+    // Records Source's display list as one call, stretched into Dest.
+    void RecordMetafile(const TMetafile& Source, const TRect& Dest);
 
 protected:
     void DoTextOut(int X, int Y, const AnsiString& Text) override;
@@ -50,8 +52,8 @@ private:
     void Sync(unsigned Needs);
     // Adds a drawing record whose extent in page coordinates is Bounds
     // (grown by the pen's reach when WithPen).
-    void Add(std::unique_ptr<TMetaRecord> Record, const TRect& Bounds, bool WithPen);
-    void AddUnbounded(std::unique_ptr<TMetaRecord> Record);
+    void Add(std::shared_ptr<TMetaRecord> Record, const TRect& Bounds, bool WithPen);
+    void AddUnbounded(std::shared_ptr<TMetaRecord> Record);
 
     TMetafile& FMetafile;
     std::unique_ptr<TRecorded> FRecorded;

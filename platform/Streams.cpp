@@ -8,6 +8,7 @@
 #include <new>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -129,12 +130,9 @@ int64_t TFileStream::Read(void* Buffer, int64_t Count) {
             return done + n;
         }
         // Refill the read-ahead buffer at the current position.
-        const int64_t keep = FPosition;
         FBufferStart = FPosition;
         FBufferFill = 0;
-        char* target = FBuffer.get();
-        FBufferFill = ReadDirect(target, BufferSize);
-        FPosition = keep;
+        FBufferFill = ReadDirect(FBuffer.get(), BufferSize);
         if (FBufferFill == 0) break;
     }
     return done;

@@ -90,6 +90,7 @@ public:
     ~TMemoryStream() override;
     TMemoryStream(const TMemoryStream&) = delete;
     TMemoryStream& operator=(const TMemoryStream&) = delete;
+    TMemoryStream(TMemoryStream&& Other) noexcept;
 
     int64_t Read(void* Buffer, int64_t Count) override;
     int64_t Write(const void* Buffer, int64_t Count) override;

@@ -21,6 +21,7 @@ const TCommand kCommands[] = {
     {"check", RunCheck, "check BOOK.plb                list authoring problems of a book"},
     {"pack", RunPack, "pack FOLDER -o BOOK.plb       build a book from its source folder"},
     {"unpack", RunUnpack, "unpack BOOK.plb -o FOLDER     write a book out as a source folder"},
+    {"picture", RunPicture, "picture FILE -o OUT.png       decode a picture file as a page would"},
 };
 
 void PrintHelp(std::FILE* out) {
@@ -41,6 +42,11 @@ int Usage(const std::string& Message) {
     return 2;
 }
 
+// Keeps the platform's diagnostics off stderr, which carries only the tool's own errors.
+void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtFatalMsg) std::cerr << message.toStdString() << "\n";
+}
+
 int main(int argc, char** argv) {
     if (argc < 2) {
         PrintHelp(stderr);
@@ -55,6 +61,7 @@ int main(int argc, char** argv) {
         if (std::strcmp(argv[1], command.name) != 0) continue;
         // Fonts and pictures need a GUI application; no window is ever shown.
         if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        qInstallMessageHandler(QuietMessages);
         int qtArgc = 1;
         QGuiApplication app(qtArgc, argv);
         return command.run(TCommandArgs(argv + 2, argv + argc));

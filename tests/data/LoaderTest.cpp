@@ -1,0 +1,235 @@
+#include "BookBytes.h"
+#include "data/Data.h"
+#include "platform/Cp1251.h"
+#include "support/TestFiles.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+namespace {
+
+// A data file (and optionally its pictures file) in a temporary folder.
+class LoaderTest : public ::testing::Test {
+protected:
+    std::string Write(const std::string& data, const std::string* pictures = nullptr) {
+        WriteFileBytes(dir.File("book.plb"), data);
+        if (pictures) WriteFileBytes(dir.File("book.htp"), *pictures);
+        return dir.File("book.plb");
+    }
+    bool Load(const std::string& data, const std::string* pictures = nullptr) {
+        return book.LoadFromFile(Write(data, pictures), &store);
+    }
+
+    TTempDir dir;
+    THeadlessProgress progress;
+    TPLBData book{&progress.Record};
+    TPLBHTP store;
+};
+
+std::string Patch(std::string bytes, size_t at, char value) {
+    bytes[at] = value;
+    return bytes;
+}
+
+} // namespace
+
+TEST_F(LoaderTest, ANewTextbookHasTheDefaults) {
+    EXPECT_TRUE(book.Items.empty());
+    EXPECT_EQ(Cp1251ToUtf8(book.Title), "Новый учебник");
+    EXPECT_TRUE(book.Zoomable);
+    EXPECT_FALSE(book.Sizeable || book.Reserved || book.DblClickClose);
+    EXPECT_EQ(book.SubPages + book.NavStart + book.StartPage, 0);
+    TPLBDataItem item;
+    EXPECT_EQ(item.Color, static_cast<TColor>(0x8000000F));
+    EXPECT_EQ(item.FontColor, static_cast<TColor>(0x80000008));
+}
+
+TEST_F(LoaderTest, TheSmallestBookLoadsAndOneMoreByteFails) {
+    const std::string smallest = TBookBytes().Header(0).Bytes();
+    ASSERT_EQ(smallest.size(), 36u + 6 + 4 + 6 + 4);
+    EXPECT_TRUE(Load(smallest));
+    EXPECT_TRUE(book.Items.empty());
+    EXPECT_EQ(progress.Gauge.MaxValue(), 1);
+    EXPECT_FALSE(Load(smallest + "x"));
+    EXPECT_EQ(book.LoadError(), "unexpected bytes after the last page");
+}
+
+TEST_F(LoaderTest, ReadsEveryFieldInOrder) {
+    TBookBytes bytes;
+    bytes.Version(TextbookFileVersion()).Coded(Utf8ToCp1251("Физика")).Int(7);
+    bytes.Byte(2).Byte(1).Byte(1).Byte(1).Byte(0).Byte(5).Int(2);
+    bytes.Page(7, "a\r\nb\r\n", 2).Page(8, "c");
+    ASSERT_TRUE(Load(bytes.Bytes())) << book.LoadError();
+    EXPECT_EQ(Cp1251ToUtf8(book.Title), "Физика");
+    EXPECT_EQ(book.StartPage, 7);
+    EXPECT_EQ(book.SubPages, 2);
+    EXPECT_TRUE(book.Sizeable);
+    EXPECT_EQ(book.NavStart, 1);
+    EXPECT_TRUE(book.Reserved);
+    EXPECT_FALSE(book.Zoomable);
+    EXPECT_TRUE(book.DblClickClose); // any non-zero byte
+    ASSERT_EQ(book.Items.size(), 2u);
+    const TPLBDataItem& page = *book.Items[0];
+    EXPECT_EQ(page.Number, 7);
+    EXPECT_EQ(page.Title, "T");
+    EXPECT_EQ(page.ShortTitle, "S");
+    EXPECT_EQ(page.Bounds.Left, 0);
+    EXPECT_EQ(page.Bounds.Height, 3);
+    EXPECT_EQ(page.NavPoints[0].First, 4);
+    EXPECT_EQ(page.NavPoints[1].Contents, 13);
+    EXPECT_EQ(page.Color, 0xFFFFFF);
+    ASSERT_EQ(page.Reactions.size(), 2u);
+    EXPECT_EQ(page.Reactions[1]->LinkNumber, 2);
+    EXPECT_EQ(page.Reactions[1]->Target, 8);
+    EXPECT_EQ(page.Reactions[1]->NavStart, 2);
+    EXPECT_EQ(page.Lines.Lines(), (std::vector<AnsiString>{"a", "b"}));
+    EXPECT_EQ(book.Items[1]->Lines.Lines(), (std::vector<AnsiString>{"c"}));
+}
+
+TEST_F(LoaderTest, DrivesTheProgressControls) {
+    progress.Box.SetBoundsRect(Bounds(0, 0, 320, 80));
+    ASSERT_TRUE(Load(TBookBytes().Header(3).Page(1, "x").Page(2, "y").Page(3, "z").Bytes()));
+    EXPECT_FALSE(progress.Form.Enabled()) << "the caller enables the window again";
+    EXPECT_TRUE(progress.Box.Visible());
+    EXPECT_EQ(progress.Box.BoundsRect(), Bounds(226, 221, 320, 80));
+    EXPECT_EQ(Cp1251ToUtf8(progress.Caption.Caption()),
+              "Пожалуйста, подождите, идет загрузка ресурсов...");
+    EXPECT_EQ(progress.Gauge.MaxValue(), 30000);
+    EXPECT_EQ(progress.Gauge.Progress(), 30000);
+}
+
+TEST_F(LoaderTest, DamagedFilesFailAndLeaveTheBookCleared) {
+    const std::string good = TBookBytes().Header(1, "Title").Page(1, "text").Bytes();
+    const std::string wrongMinor =
+        TBookBytes().Version(TVersion("Dododa Dureraru Vara Riro, v.", 3, 2)).Bytes();
+    const std::string wrongMajor =
+        TBookBytes().Version(TVersion("Dododa Dureraru Vara Riro, v.", 2, 1)).Bytes();
+    const std::string wrongCase =
+        TBookBytes().Version(TVersion("DODODA DURERARU VARA RIRO, V.", 3, 1)).Bytes();
+    const std::string negativePages = TBookBytes().Header(-1).Bytes();
+    const std::string negativeReactions = TBookBytes().Header(1).Page(1, "x", -1).Bytes();
+    const std::string otherKind = Patch(good, 36, 0x01); // the title's coding kind
+    const std::string badLength = Patch(good, 38, 0xFF); // a huge title length
+    for (const std::string* bad : {&wrongMinor, &wrongMajor, &wrongCase, &negativePages,
+                                   &negativeReactions, &otherKind, &badLength}) {
+        ASSERT_TRUE(Load(good));
+        EXPECT_FALSE(Load(*bad));
+        EXPECT_TRUE(book.Items.empty());
+        EXPECT_EQ(Cp1251ToUtf8(book.Title), "Новый учебник");
+        EXPECT_FALSE(book.LoadError().empty());
+    }
+    for (size_t cut = 0; cut < good.size(); cut += 7) {
+        EXPECT_FALSE(Load(good.substr(0, cut))) << "cut at " << cut;
+        EXPECT_TRUE(book.Items.empty());
+    }
+}
+
+TEST_F(LoaderTest, AMissingFileLeavesTheBookUntouched) {
+    ASSERT_TRUE(Load(TBookBytes().Header(1).Page(1, "x").Bytes()));
+    EXPECT_FALSE(book.LoadFromFile(dir.File("missing.plb"), &store));
+    EXPECT_EQ(book.Items.size(), 1u);
+    EXPECT_FALSE(book.LoadFromFile(dir.Path(), &store)) << "a folder is not a data file";
+    TPLBData noProgress(nullptr);
+    EXPECT_FALSE(noProgress.LoadFromFile(dir.File("book.plb"), nullptr));
+}
+
+TEST_F(LoaderTest, AnUnreadableFileFailsThroughTheExceptionPath) {
+    if (::geteuid() == 0) GTEST_SKIP() << "root reads every file";
+    const std::string path = Write(TBookBytes().Header(0).Bytes());
+    ::chmod(path.c_str(), 0);
+    store.Data = std::make_unique<TMemoryStream>();
+    EXPECT_FALSE(book.LoadFromFile(path, &store));
+    EXPECT_EQ(store.Data, nullptr);
+}
+
+TEST_F(LoaderTest, MarkupIsSplitIntoLinesAtAnyLineBreak) {
+    for (const char* text : {"a\r\nb\r\n", "a\nb\n", "a\rb\r"}) {
+        ASSERT_TRUE(Load(TBookBytes().Header(1).Page(1, text).Bytes()));
+        EXPECT_EQ(book.Items[0]->Lines.Lines(), (std::vector<AnsiString>{"a", "b"})) << text;
+    }
+}
+
+TEST_F(LoaderTest, ReadsThePicturesFileBeforeThePages) {
+    const std::string data = TBookBytes().Header(2).Page(1, "x").Page(2, "y").Bytes();
+    const std::string pictures = TBookBytes()
+                                     .Version(PicturesFileVersion())
+                                     .Picture("Logo.BMP", "first")
+                                     .Picture("logo.bmp", "second!")
+                                     .Picture(Utf8ToCp1251("Фото.jpg"), "jpeg")
+                                     .Coded("")
+                                     .Raw("ignored trailing bytes")
+                                     .Bytes();
+    ASSERT_TRUE(Load(data, &pictures)) << book.LoadError();
+    ASSERT_NE(store.Data, nullptr);
+    EXPECT_EQ(store.Data->Size(), static_cast<int64_t>(pictures.size()));
+    EXPECT_EQ(progress.Gauge.MaxValue(), 20000 + static_cast<int64_t>(pictures.size()));
+    EXPECT_EQ(progress.Gauge.Progress(), progress.Gauge.MaxValue());
+    ASSERT_EQ(store.Count(), 3);
+    for (int i = 0; i < 3; ++i) // the picture bytes sit where they sit in the file
+        EXPECT_EQ(std::string(store.Data->Memory() + store.Offsets[i],
+                              store.PictureEnd(i) - store.Offsets[i]),
+                  pictures.substr(store.Offsets[i], store.PictureEnd(i) - store.Offsets[i]));
+
+    std::string got;
+    bool processed = false, aborted = false;
+    const auto read = [&](TStream& s) {
+        char buffer[5];
+        s.ReadBuffer(buffer, 5);
+        got.assign(buffer, 5);
+    };
+    store.LoadPicture("LOGO.bmp", read, processed, aborted);
+    EXPECT_TRUE(processed);
+    EXPECT_EQ(got, "first") << "the first of two names differing in case";
+    store.LoadPicture(
+        Utf8ToCp1251("фото.JPG"), [&](TStream& s) { s.ReadBuffer(&got[0], 4); }, processed,
+        aborted);
+    EXPECT_TRUE(processed);
+    store.LoadPicture("absent.bmp", read, processed, aborted);
+    EXPECT_FALSE(processed);
+    EXPECT_FALSE(aborted);
+}
+
+TEST_F(LoaderTest, PictureLookupsStopOnAbortAndReportReadFailures) {
+    const std::string pictures =
+        TBookBytes().Version(PicturesFileVersion()).Picture("a.bmp", "xy").Coded("").Bytes();
+    ASSERT_TRUE(Load(TBookBytes().Header(0).Bytes(), &pictures));
+    bool processed = false, aborted = true;
+    int calls = 0;
+    store.LoadPicture(
+        "a.bmp", [&](TStream&) { ++calls; }, processed, aborted);
+    EXPECT_EQ(calls, 0);
+    EXPECT_FALSE(processed);
+    aborted = false;
+    char buffer[100];
+    store.LoadPicture(
+        "a.bmp", [&](TStream& s) { s.ReadBuffer(buffer, 100); }, processed, aborted);
+    EXPECT_FALSE(processed);
+    EXPECT_TRUE(aborted);
+}
+
+TEST_F(LoaderTest, AnEmptyOrMissingPicturesFileIsNoFailure) {
+    const std::string data = TBookBytes().Header(1).Page(1, "x").Bytes();
+    ASSERT_TRUE(Load(data));
+    EXPECT_EQ(store.Data, nullptr);
+    EXPECT_EQ(progress.Gauge.MaxValue(), 10000);
+    const std::string empty = TBookBytes().Version(PicturesFileVersion()).Coded("").Bytes();
+    ASSERT_TRUE(Load(data, &empty));
+    EXPECT_EQ(store.Count(), 0);
+    EXPECT_EQ(store.FindPicture("x"), 0);
+}
+
+TEST_F(LoaderTest, DamagedPicturesFilesFailTheWholeBook) {
+    const std::string data = TBookBytes().Header(1).Page(1, "x").Bytes();
+    const std::string minor2 =
+        TBookBytes().Version(TVersion("HyperText Pictures Data File, v.", 1, 2)).Coded("").Bytes();
+    TBookBytes beyond;
+    beyond.Version(PicturesFileVersion()).Coded("a").Int(1000000).Raw("xx").Coded("");
+    TBookBytes before;
+    before.Version(PicturesFileVersion()).Coded("a").Int(3).Raw("xx").Coded("");
+    const std::string unterminated =
+        TBookBytes().Version(PicturesFileVersion()).Picture("a", "xx").Bytes();
+    for (const std::string& bad : {minor2, beyond.Bytes(), before.Bytes(), unterminated}) {
+        EXPECT_FALSE(Load(data, &bad));
+        EXPECT_TRUE(book.Items.empty());
+    }
+}

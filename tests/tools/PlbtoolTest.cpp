@@ -1,0 +1,83 @@
+#include "support/TestFiles.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const std::string kTool = std::string(PLB_BIN_DIR) + "/plbtool";
+const std::string kSample = std::string(PLB_BIN_DIR) + "/data/TextBook.plb";
+
+int Tool(const std::string& args, std::string* out = nullptr, std::string* err = nullptr) {
+    TTempDir errDir;
+    const int status = RunCommand(kTool + " " + args + " 2>" + errDir.File("err"), out);
+    if (err) *err = ReadFileBytes(errDir.File("err"));
+    return status;
+}
+
+} // namespace
+
+TEST(Plbtool, DumpsTheSampleTextbook) {
+    std::string out;
+    ASSERT_EQ(Tool("dump " + kSample, &out), 0);
+    EXPECT_NE(out.find("\"title\": \""), std::string::npos);
+    EXPECT_NE(out.find("\"pictures\": {"), std::string::npos);
+    EXPECT_NE(out.find("\"loaded\": true"), std::string::npos);
+}
+
+TEST(Plbtool, UnpackThenPackGivesAnEqualBook) {
+    TTempDir dir;
+    std::string original, repacked;
+    ASSERT_EQ(Tool("dump " + kSample, &original), 0);
+    ASSERT_EQ(Tool("unpack " + kSample + " -o " + dir.File("src")), 0);
+    ASSERT_EQ(Tool("pack " + dir.File("src") + " -o " + dir.File("again.plb")), 0);
+    ASSERT_EQ(Tool("dump " + dir.File("again.plb"), &repacked), 0);
+    EXPECT_EQ(repacked, original);
+}
+
+TEST(Plbtool, ReportsABookThatDoesNotLoadOnOneLine) {
+    TTempDir dir;
+    WriteFileBytes(dir.File("bad.plb"), "not a book");
+    std::string out, err;
+    EXPECT_EQ(Tool("dump " + dir.File("bad.plb"), &out, &err), 1);
+    EXPECT_TRUE(out.empty());
+    EXPECT_EQ(err.rfind("error: ", 0), 0u);
+    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1);
+    EXPECT_EQ(Tool("check " + dir.File("missing.plb")), 1);
+}
+
+TEST(Plbtool, UsageErrorsExitWithTwo) {
+    EXPECT_EQ(Tool(""), 2);
+    EXPECT_EQ(Tool("frobnicate"), 2);
+    EXPECT_EQ(Tool("dump"), 2);
+    EXPECT_EQ(Tool("pack onlyone"), 2);
+    EXPECT_EQ(Tool("--help"), 0);
+}
+
+TEST(Plbtool, ChecksAuthoringProblems) {
+    TTempDir dir;
+    const std::string src = dir.File("src");
+    RunCommand("mkdir -p " + src + "/pages");
+    WriteFileBytes(src + "/book.ini", "[book]\ntitle = \"Проверка\"\nstartPage = 9\n"
+                                      "[page]\nnumber = 1\nnav1 = 0 0 0 5 0\nreaction = 1 42 2\n"
+                                      "markup = pages/a.tag\n"
+                                      "[page]\nnumber = 2\nsubPage = 1\nbounds = 700 0 100 100\n"
+                                      "[pictures]\n");
+    WriteFileBytes(src + "/pages/a.tag", "<MACROS=bitmap>10;10;nope.bmp</MACROS>\n");
+    ASSERT_EQ(Tool("pack " + src + " -o " + dir.File("b.plb")), 0);
+    std::string out;
+    ASSERT_EQ(Tool("check " + dir.File("b.plb"), &out), 0);
+    for (const char* expected :
+         {"the start page 9 does not exist", "next names page 5", "link 1 jumps to page 42",
+          "bounds 700,0 100x100 lie outside the page", "picture \"nope.bmp\" is not in",
+          "sub-page 2 (item 2): the page is empty", "6 problem(s) in 2 item(s)"})
+        EXPECT_NE(out.find(expected), std::string::npos) << expected << "\n" << out;
+}
+
+TEST(Plbtool, PackReportsSourceErrorsWithTheirLine) {
+    TTempDir dir;
+    RunCommand("mkdir -p " + dir.File("src"));
+    WriteFileBytes(dir.File("src/book.ini"), "[book]\nstartPage = many\n");
+    std::string err;
+    EXPECT_EQ(Tool("pack " + dir.File("src") + " -o " + dir.File("b.plb"), nullptr, &err), 1);
+    EXPECT_NE(err.find("book.ini:2:"), std::string::npos) << err;
+}
