@@ -1,5 +1,8 @@
 #include "platform/MetafileDib.h"
 
+#include "platform/BmpReader.h"
+#include "platform/Graphic.h"
+
 #include <uemf.h>
 
 #include <QByteArray>
@@ -126,9 +129,15 @@ QImage DecodeDib(TMfBytes Info, TMfBytes Bits, bool PaletteIndices, bool* Bottom
     File.append(reinterpret_cast<const char*>(&Offset), 4);
     File.append(Header);
     File.append(reinterpret_cast<const char*>(Bits.Data), static_cast<qsizetype>(Bits.Size));
-    QImage Image;
-    if (!Image.loadFromData(File, "BMP")) return {};
-    return Image.convertToFormat(QImage::Format_RGB32);
+    // The project's own BMP reader decodes it, as it decodes bitmap files.
+    TMemoryStream Stream;
+    Stream.Write(File.constData(), File.size());
+    Stream.SetPosition(0);
+    try {
+        return ReadBmp(Stream).convertToFormat(QImage::Format_RGB32);
+    } catch (const EInvalidGraphic&) {
+        return {};
+    }
 }
 
 QImage DecodePackedDib(TMfBytes Dib, bool PaletteIndices, bool* BottomUp) {
