@@ -60,6 +60,10 @@ bool TEmfPlayer::PlayShapeRecord(uint32_t Type, const TMfRecord& R) {
     case U_EMR_LINETO:
         Out.LineTo(PointAt(R, 8));
         break;
+    case U_EMR_EXTFLOODFILL:
+        Out.FloodFill(PointAt(R, 8), ColorOf(R.Get<uint32_t>(16)),
+                      R.Get<uint32_t>(20) == U_FLOODFILLSURFACE);
+        break;
     case U_EMR_SETPIXELV:
         Out.SetPixel(PointAt(R, 8), ColorOf(R.Get<uint32_t>(16)));
         break;

@@ -86,8 +86,10 @@ void TEmfPlayer::Play(TCanvas& Canvas, int Width, int Height) {
         // A record that lies about its size ends the playback.
         if (Size < 8 || Size % 4 != 0 || Size > FSize - Offset) break;
         const TMfRecord R(FData + Offset, Size);
-        if (Known(Type) && !U_emf_record_safe(reinterpret_cast<const char*>(R.Data()))) break;
-        if (!PlayRecord(Type, R)) break;
+        // A record whose counts or offsets point outside it is skipped.
+        const bool Safe =
+            !Known(Type) || U_emf_record_safe(reinterpret_cast<const char*>(R.Data()));
+        if (Safe && !PlayRecord(Type, R)) break;
         Offset += Size;
     }
     FOut.reset();

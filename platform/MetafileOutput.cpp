@@ -350,6 +350,14 @@ void TMfOutput::SetPixel(TMfPoint P, TColor Color) {
     FCanvas.FillRect(Fixed(Pixel));
 }
 
+void TMfOutput::FloodFill(TMfPoint P, TColor Color, bool Surface) {
+    if (FRecording || !Spend(1)) return;
+    const TPoint At = Fixed(FDC.ToOutput(P));
+    SyncClip();
+    ApplyBrush();
+    FCanvas.FloodFill(At.X, At.Y, Color, Surface ? fsSurface : fsBorder);
+}
+
 void TMfOutput::DrawPath(const TMfPath& Path, bool Fill, bool Stroke) {
     if (Path.Empty() || FRecording || !Spend(Path.Points().size())) return;
     const TCanvasPath P = ToCanvasPath(Path);

@@ -53,6 +53,9 @@ public:
     enum TArcKind { akArc, akArcTo, akChord, akPie };
     void Arc(TArcKind Kind, const TMfRect& Box, TMfPoint Start, TMfPoint End);
     void SetPixel(TMfPoint P, TColor Color);
+    // Fills with the brush from P: the area of Color (Surface) or the area
+    // bounded by Color.
+    void FloodFill(TMfPoint P, TColor Color, bool Surface);
 
     // A path (in output pixels) filled with the brush and/or stroked.
     void DrawPath(const TMfPath& Path, bool Fill, bool Stroke);

@@ -37,27 +37,26 @@ template <class Player> void Record(Player& P, TMetafile& Metafile, int Width, i
     P.Play(Canvas, Width, Height);
 }
 
-void Load(TStream& Stream, TMetafile& Metafile) {
+// Returns the size of the metafile read.
+uint64_t Load(TStream& Stream, TMetafile& Metafile) {
     std::vector<uint8_t> Bytes(EmfHeaderMinSize + Padding, 0);
     const size_t HeadSize = static_cast<size_t>(Stream.Read(Bytes.data(), EmfHeaderMinSize));
     if (LooksLikeEmf(Bytes.data(), HeadSize)) {
         const TEmfHeader Header = ReadEmfHeader(Bytes.data(), HeadSize);
         ReadRest(Stream, Bytes, HeadSize, Header.Bytes);
-        Stream.Seek(static_cast<int64_t>(Header.Bytes) - static_cast<int64_t>(HeadSize),
-                    TSeekOrigin::soCurrent);
         int Width = 0, Height = 0;
         EmfPictureSize(Header, Width, Height);
         TEmfPlayer Player(Bytes.data(), Header.Bytes, Header);
-        return Record(Player, Metafile, Width, Height);
+        Record(Player, Metafile, Width, Height);
+        return Header.Bytes;
     }
     const TWmfHeader Header = ReadWmfHeader(Bytes.data(), HeadSize);
     ReadRest(Stream, Bytes, HeadSize, Header.Bytes);
-    Stream.Seek(static_cast<int64_t>(Header.Bytes) - static_cast<int64_t>(HeadSize),
-                TSeekOrigin::soCurrent);
     TWmfPlayer Player(Bytes.data(), static_cast<size_t>(Header.Bytes), Header);
     int Width = 0, Height = 0;
     Player.PictureSize(Width, Height);
     Record(Player, Metafile, Width, Height);
+    return Header.Bytes;
 }
 
 } // namespace
@@ -65,7 +64,9 @@ void Load(TStream& Stream, TMetafile& Metafile) {
 void LoadWindowsMetafile(TStream& Stream, TMetafile& Metafile) {
     const int64_t Start = Stream.Position();
     try {
-        Load(Stream, Metafile);
+        // The header may have been read past a metafile smaller than it.
+        const uint64_t Bytes = Load(Stream, Metafile);
+        Stream.SetPosition(Start + static_cast<int64_t>(Bytes));
     } catch (const EInvalidGraphic&) {
         Stream.SetPosition(Start);
         throw;

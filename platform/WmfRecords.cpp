@@ -108,6 +108,7 @@ bool TWmfPlayer::PlayShapeRecord(uint8_t Function, const TMfRecord& R) {
     U_RECT16 Box{};
     U_COLORREF Color{};
     int16_t W = 0, H = 0;
+    uint16_t Mode = 0;
     std::vector<TMfPoint> Points;
     switch (Function) {
     case U_WMR_MOVETO:
@@ -150,6 +151,14 @@ bool TWmfPlayer::PlayShapeRecord(uint8_t Function, const TMfRecord& R) {
         break;
     case U_WMR_SETPIXEL:
         if (U_WMRSETPIXEL_get(C, &Color, &P)) Out.SetPixel(PointOf(P), ColorOf(Color));
+        break;
+    case U_WMR_FLOODFILL:
+        if (U_WMRFLOODFILL_get(C, &Mode, &Color, &P))
+            Out.FloodFill(PointOf(P), ColorOf(Color), false);
+        break;
+    case U_WMR_EXTFLOODFILL:
+        if (U_WMREXTFLOODFILL_get(C, &Mode, &Color, &P))
+            Out.FloodFill(PointOf(P), ColorOf(Color), Mode == U_FLOODFILLSURFACE);
         break;
     case U_WMR_TEXTOUT:
         PlayTextOut(R);

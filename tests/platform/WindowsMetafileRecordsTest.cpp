@@ -198,6 +198,20 @@ TEST(WindowsMetafileRecords, HatchGapsShowTheBackgroundWhenOpaque) {
     EXPECT_EQ(transparent->At(5, 5), White);
 }
 
+TEST(WindowsMetafileRecords, FloodFillStopsAtTheBorder) {
+    TEmfBuilder e;
+    e.Rec(U_EMR_SELECTOBJECT, {U_NULL_BRUSH});
+    e.Rec(U_EMR_SELECTOBJECT, {U_BLACK_PEN});
+    e.Rec(U_EMR_RECTANGLE, {20, 20, 80, 80});
+    e.Rec(U_EMR_CREATEBRUSHINDIRECT, {1, U_BS_SOLID, Red, 0});
+    e.Rec(U_EMR_SELECTOBJECT, {1});
+    e.Rec(U_EMR_EXTFLOODFILL, {50, 50, Black, U_FLOODFILLBORDER});
+    const auto p = Play(e.Finish());
+    EXPECT_EQ(p->At(50, 50), Red);
+    EXPECT_EQ(p->At(25, 75), Red);
+    EXPECT_EQ(p->At(10, 10), White);
+}
+
 TEST(WindowsMetafileRecords, GradientFillBlendsAcrossTheRectangle) {
     TEmfBuilder e;
     // Two vertices (x, y, 16-bit red, green, blue, alpha), one rectangle.
