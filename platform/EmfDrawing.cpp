@@ -145,7 +145,7 @@ void TEmfPlayer::PlayPolyRecord(uint32_t Type, const TMfRecord& R) {
 
 void TEmfPlayer::PlayPolyPolyRecord(uint32_t Type, const TMfRecord& R) {
     const uint32_t Polys = R.Get<uint32_t>(24), Total = R.Get<uint32_t>(28);
-    if (!R.Has(32, uint64_t{Polys} * 4)) return;
+    if (Polys > TMfRecord::MaxItems || !R.Has(32, uint64_t{Polys} * 4)) return;
     std::vector<TMfPoint> Points;
     const uint64_t At = 32 + uint64_t{Polys} * 4;
     if (!(Short(Type) ? R.Points16(At, Total, Points) : R.Points32(At, Total, Points))) return;
@@ -245,6 +245,7 @@ void TEmfPlayer::PlayText(const TMfRecord& R, bool Wide) {
     if (!R.Read(0, T)) return;
     const U_EMRTEXT& E = T.emrtext;
     const uint64_t Count = E.nChars;
+    if (Count > TMfRecord::MaxItems) return;
     // The optional rectangle, then the offset of the advances.
     const uint64_t After = offsetof(U_EMREXTTEXTOUTW, emrtext) + sizeof(U_EMRTEXT);
     std::optional<TMfRect> Box;

@@ -13,6 +13,10 @@
 // nothing outside the record.
 class TMfRecord {
 public:
+    // Most points or characters a single record may carry; records with more
+    // are skipped rather than copied.
+    static constexpr uint64_t MaxItems = 1 << 20;
+
     TMfRecord(const uint8_t* Data, size_t Size) : FData(Data), FSize(Size) {}
 
     const uint8_t* Data() const { return FData; }
@@ -54,7 +58,7 @@ private:
     template <class C>
     bool ReadPoints(uint64_t Offset, uint64_t Count, std::vector<TMfPoint>& Out) const {
         Out.clear();
-        if (Count > FSize / (2 * sizeof(C)) || !Has(Offset, Count * 2 * sizeof(C))) return false;
+        if (Count > MaxItems || !Has(Offset, Count * 2 * sizeof(C))) return false;
         Out.reserve(static_cast<size_t>(Count));
         for (uint64_t i = 0; i < Count; ++i) {
             C XY[2];

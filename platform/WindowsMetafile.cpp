@@ -24,6 +24,10 @@ bool LooksLikeEmf(const uint8_t* Head, size_t Size) {
 // Reads the rest of a metafile whose first HeadSize bytes are in Bytes.
 void ReadRest(TStream& Stream, std::vector<uint8_t>& Bytes, size_t HeadSize, uint64_t Total) {
     if (Total > MaxMetafileBytes) throw EInvalidGraphic("metafile too large");
+    // Nothing is allocated for bytes the stream does not hold.
+    if (Total > HeadSize &&
+        static_cast<int64_t>(Total - HeadSize) > Stream.Size() - Stream.Position())
+        throw EInvalidGraphic("truncated metafile");
     Bytes.resize(static_cast<size_t>(std::max<uint64_t>(Total, HeadSize)) + Padding, 0);
     if (Total <= HeadSize) return;
     const int64_t Want = static_cast<int64_t>(Total - HeadSize);
