@@ -12,7 +12,8 @@ bool Finite(TMfPoint P) {
 // Segments for a curve of the given length in pixels: about one per pixel, within bounds.
 int Segments(double Length, int Min, int Max) {
     if (!std::isfinite(Length)) return Min;
-    return static_cast<int>(std::clamp(std::ceil(Length), static_cast<double>(Min), static_cast<double>(Max)));
+    return static_cast<int>(
+        std::clamp(std::ceil(Length), static_cast<double>(Min), static_cast<double>(Max)));
 }
 
 } // namespace
