@@ -155,6 +155,7 @@ int ExtractValue(const AnsiString& Str, const AnsiString& Prefix, const AnsiStri
                  bool& ok, int Default, std::span<const TNamedValue> Table) {
     ok = false;
     for (const TNamedValue& entry : Table) {
+        if (!entry.Name) break; // a null name ends a table, as in a variable argument list
         if (AnsiSameText(Str, entry.Name) || AnsiSameText(Str, Prefix + entry.Name + Suffix)) {
             ok = true;
             return entry.Value;

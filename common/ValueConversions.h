@@ -22,7 +22,8 @@ struct TNamedValue {
 };
 
 // The first entry (in table order) whose name equals Str, or Prefix + name +
-// Suffix, gives the result and sets ok; otherwise Default.
+// Suffix, gives the result and sets ok; otherwise Default. An entry with a
+// null name ends the table.
 int ExtractValue(const AnsiString& Str, const AnsiString& Prefix, const AnsiString& Suffix,
                  bool& ok, int Default, std::span<const TNamedValue> Table);
 int ExtractValue(const AnsiString& Str, const AnsiString& Prefix, const AnsiString& Suffix,

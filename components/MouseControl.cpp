@@ -59,6 +59,16 @@ void TMouseControl::MouseMove(TShiftState Shift, int X, int Y) {
     FRechecking = false;
 }
 
+void TMouseControl::PointerLeft(TShiftState Shift, int X, int Y) {
+    if (MouseCapture()) {
+        MouseMove(Shift, X, Y);
+    } else {
+        FLastX = X;
+        FLastY = Y;
+        FLastShift = Shift;
+    }
+}
+
 void TMouseControl::Click() {
     FocusParents();
     TGraphicControl::Click();

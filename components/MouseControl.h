@@ -28,12 +28,25 @@ public:
 
 protected:
     void MouseMove(TShiftState Shift, int X, int Y) override;
+    // Without the capture, the pointer leaving only updates the last position.
+    void PointerLeft(TShiftState Shift, int X, int Y) override;
     void Click() override;
     // Fills the client area with Color unless transparent, leaves the brush
     // clear and re-checks the mouse position.
     void Paint() override;
     void VisibleChanged() override;
     void EnabledChanged() override;
+
+    // For descendants that replace MouseMove: whether the move is the replay
+    // of CheckMousePos, and the bookkeeping that ends every move (the
+    // position CheckMousePos replays; the replay flag cleared).
+    bool Rechecking() const { return FRechecking; }
+    void EndMouseMove(TShiftState Shift, int X, int Y) {
+        FLastShift = Shift;
+        FLastX = X;
+        FLastY = Y;
+        FRechecking = false;
+    }
 
 private:
     void Exit();
@@ -43,6 +56,8 @@ private:
     bool FMouseInside = false;
     bool FRechecking = false;
     TShiftState FLastShift = 0;
-    int FLastX = 0;
-    int FLastY = 0;
+    // Until the pointer is first seen, the last position is outside, so that
+    // a replay does not enter a control the pointer never reached.
+    int FLastX = -1;
+    int FLastY = -1;
 };

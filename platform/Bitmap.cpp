@@ -117,8 +117,10 @@ void TBitmap::LoadFromStream(TStream& Stream) {
 }
 
 QImage TBitmap::DrawnImage() const {
-    if (!Transparent()) return FCanvas ? FImage.copy() : FImage;
     const TColor key = ColorToRGB(TransparentColor());
+    // While a canvas paints on the pixels, hand out a copy that later
+    // painting cannot change.
+    if (!Transparent() || key == clNone) return FCanvas ? FImage.copy() : FImage;
     const QRgb keyRgb = qRgb(GetRValue(key), GetGValue(key), GetBValue(key)) & 0xFFFFFF;
     QImage masked = FImage.convertToFormat(QImage::Format_ARGB32);
     for (int y = 0; y < masked.height(); ++y) {

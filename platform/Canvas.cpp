@@ -49,7 +49,32 @@ struct TCanvas::TSavedState {
 
 namespace {
 
+// Coordinates are kept within this range, so that sizes and offsets computed
+// from them never overflow, whatever a script or a picture file asks for.
+constexpr long long CoordLimit = 1 << 27;
+
+int Clamp(long long V) {
+    return static_cast<int>(std::clamp(V, -CoordLimit, CoordLimit));
+}
+
+TPoint Clamped(TPoint P) {
+    return Point(Clamp(P.X), Clamp(P.Y));
+}
+
+TRect Clamped(const TRect& R) {
+    return Rect(Clamp(R.Left), Clamp(R.Top), Clamp(R.Right), Clamp(R.Bottom));
+}
+
+std::vector<TPoint> Clamped(const std::vector<TPoint>& Points) {
+    std::vector<TPoint> out;
+    out.reserve(Points.size());
+    for (TPoint p : Points)
+        out.push_back(Clamped(p));
+    return out;
+}
+
 TRect Normalized(int X1, int Y1, int X2, int Y2) {
+    X1 = Clamp(X1), Y1 = Clamp(Y1), X2 = Clamp(X2), Y2 = Clamp(Y2);
     return Rect(std::min(X1, X2), std::min(Y1, Y2), std::max(X1, X2), std::max(Y1, Y2));
 }
 
@@ -67,8 +92,9 @@ void TCanvas::SetTransform(const TXForm& Value) {
 }
 
 void TCanvas::TextOut(int X, int Y, const AnsiString& Text) {
+    X = Clamp(X), Y = Clamp(Y);
     if (!Text.empty()) DoTextOut(X, Y, Text);
-    FPenPos = Point(X + TextWidth(Text), Y);
+    FPenPos = Point(Clamp(static_cast<long long>(X) + TextWidth(Text)), Y);
 }
 
 int TCanvas::TextWidth(const AnsiString& Text) const {
@@ -98,22 +124,24 @@ TTextMetric TCanvas::TextMetrics() const {
 }
 
 int TCanvas::DrawText(const AnsiString& Text, TRect& Rect, unsigned Flags) {
-    TTextLayout layout = LayoutText(*FontEntryFor(*FFont), Text, Rect, Flags);
+    TRect r = Clamped(Rect);
+    TTextLayout layout = LayoutText(*FontEntryFor(*FFont), Text, r, Flags);
     if (Flags & DT_CALCRECT) {
         Rect = layout.CalcRect;
         return layout.Result;
     }
-    if (!layout.Lines.empty()) DoDrawText(Text, Rect, Flags);
+    if (!layout.Lines.empty()) DoDrawText(Text, r, Flags);
     return layout.Result;
 }
 
 void TCanvas::MoveTo(int X, int Y) {
-    FPenPos = Point(X, Y);
+    FPenPos = Point(Clamp(X), Clamp(Y));
 }
 
 void TCanvas::LineTo(int X, int Y) {
-    DoLine(FPenPos, Point(X, Y));
-    FPenPos = Point(X, Y);
+    TPoint to = Point(Clamp(X), Clamp(Y));
+    DoLine(Clamped(FPenPos), to);
+    FPenPos = to;
 }
 
 void TCanvas::Rectangle(int X1, int Y1, int X2, int Y2) {
@@ -122,16 +150,18 @@ void TCanvas::Rectangle(int X1, int Y1, int X2, int Y2) {
 }
 
 void TCanvas::FillRect(const TRect& R) {
-    if (!R.IsEmpty() && !FBrush->IsClear()) DoFillRect(R);
+    TRect r = Clamped(R);
+    if (!r.IsEmpty() && !FBrush->IsClear()) DoFillRect(r);
 }
 
 void TCanvas::FrameRect(const TRect& R) {
-    if (!R.IsEmpty() && !FBrush->IsClear()) DoFrameRect(R);
+    TRect r = Clamped(R);
+    if (!r.IsEmpty() && !FBrush->IsClear()) DoFrameRect(r);
 }
 
 void TCanvas::RoundRect(int X1, int Y1, int X2, int Y2, int X3, int Y3) {
     TRect r = Normalized(X1, Y1, X2, Y2);
-    if (!r.IsEmpty()) DoRoundRect(r, std::abs(X3), std::abs(Y3));
+    if (!r.IsEmpty()) DoRoundRect(r, std::abs(Clamp(X3)), std::abs(Clamp(Y3)));
 }
 
 void TCanvas::Ellipse(int X1, int Y1, int X2, int Y2) {
@@ -141,68 +171,77 @@ void TCanvas::Ellipse(int X1, int Y1, int X2, int Y2) {
 
 void TCanvas::Arc(int X1, int Y1, int X2, int Y2, int X3, int Y3, int X4, int Y4) {
     TRect r = Normalized(X1, Y1, X2, Y2);
-    if (!r.IsEmpty()) DoArc(akArc, r, Point(X3, Y3), Point(X4, Y4));
+    if (!r.IsEmpty()) DoArc(akArc, r, Clamped(Point(X3, Y3)), Clamped(Point(X4, Y4)));
 }
 
 void TCanvas::Chord(int X1, int Y1, int X2, int Y2, int X3, int Y3, int X4, int Y4) {
     TRect r = Normalized(X1, Y1, X2, Y2);
-    if (!r.IsEmpty()) DoArc(akChord, r, Point(X3, Y3), Point(X4, Y4));
+    if (!r.IsEmpty()) DoArc(akChord, r, Clamped(Point(X3, Y3)), Clamped(Point(X4, Y4)));
 }
 
 void TCanvas::Pie(int X1, int Y1, int X2, int Y2, int X3, int Y3, int X4, int Y4) {
     TRect r = Normalized(X1, Y1, X2, Y2);
-    if (!r.IsEmpty()) DoArc(akPie, r, Point(X3, Y3), Point(X4, Y4));
+    if (!r.IsEmpty()) DoArc(akPie, r, Clamped(Point(X3, Y3)), Clamped(Point(X4, Y4)));
 }
 
 void TCanvas::Polygon(const std::vector<TPoint>& Points) {
-    if (Points.size() >= 2) DoPolygon(Points);
+    if (Points.size() >= 2) DoPolygon(Clamped(Points));
 }
 
 void TCanvas::Polyline(const std::vector<TPoint>& Points) {
-    if (Points.size() >= 2) DoPolyline(Points);
+    if (Points.size() >= 2) DoPolyline(Clamped(Points));
 }
 
 void TCanvas::PolyBezier(const std::vector<TPoint>& Points) {
-    if (Points.size() >= 4 && (Points.size() - 1) % 3 == 0) DoPolyBezier(Points);
+    if (Points.size() >= 4 && (Points.size() - 1) % 3 == 0) DoPolyBezier(Clamped(Points));
 }
 
 void TCanvas::PolyBezierTo(const std::vector<TPoint>& Points) {
     if (Points.size() < 3 || Points.size() % 3 != 0) return;
     std::vector<TPoint> all;
     all.reserve(Points.size() + 1);
-    all.push_back(FPenPos);
-    all.insert(all.end(), Points.begin(), Points.end());
+    all.push_back(Clamped(FPenPos));
+    for (TPoint p : Points)
+        all.push_back(Clamped(p));
     DoPolyBezier(all);
-    FPenPos = Points.back();
+    FPenPos = all.back();
 }
 
 void TCanvas::FillPath(const TCanvasPath& Path) {
-    if (!Path.Empty()) DoPath(Path, pdFill);
+    DrawPath(Path, pdFill);
 }
 
 void TCanvas::StrokePath(const TCanvasPath& Path) {
-    if (!Path.Empty()) DoPath(Path, pdStroke);
+    DrawPath(Path, pdStroke);
 }
 
 void TCanvas::StrokeAndFillPath(const TCanvasPath& Path) {
-    if (!Path.Empty()) DoPath(Path, pdBoth);
+    DrawPath(Path, pdBoth);
+}
+
+void TCanvas::DrawPath(const TCanvasPath& Path, TPathDraw How) {
+    if (Path.Empty() || Path.Points.empty()) return;
+    TCanvasPath path = Path;
+    path.Points = Clamped(Path.Points);
+    DoPath(path, How);
 }
 
 void TCanvas::GradientFillRect(const TRect& R, TColor From, TColor To, bool Vertical) {
-    if (!R.IsEmpty()) DoGradientFillRect(R, ColorToRGB(From), ColorToRGB(To), Vertical);
+    TRect r = Clamped(R);
+    if (!r.IsEmpty()) DoGradientFillRect(r, ColorToRGB(From), ColorToRGB(To), Vertical);
 }
 
 TColor TCanvas::Pixel(int X, int Y) const {
-    return DoGetPixel(X, Y);
+    return DoGetPixel(Clamp(X), Clamp(Y));
 }
 
 void TCanvas::SetPixel(int X, int Y, TColor Color) {
-    DoSetPixel(X, Y, ColorToRGB(Color));
+    DoSetPixel(Clamp(X), Clamp(Y), ColorToRGB(Color));
 }
 
 void TCanvas::FloodFill(int X, int Y, TColor Color, TFillStyle FillStyle) {
     if (FillStyle > fsBorder || FBrush->IsClear()) return;
-    DoFloodFill(X, Y, ColorToRGB(Color) & 0xFFFFFF, FillStyle);
+    DoFloodFill(Clamp(X), Clamp(Y), ColorToRGB(Color) & 0xFFFFFF, FillStyle);
 }
 
 void TCanvas::SetClipRect(const TRect& R) {
@@ -235,12 +274,15 @@ TRect TCanvas::ClipRect() const {
 
 void TCanvas::Draw(int X, int Y, const TGraphic* Graphic) {
     if (!Graphic || Graphic->Empty()) return;
-    DoDrawGraphic(Bounds(X, Y, Graphic->Width(), Graphic->Height()), *Graphic);
+    X = Clamp(X), Y = Clamp(Y);
+    DoDrawGraphic(Rect(X, Y, Clamp(static_cast<long long>(X) + Graphic->Width()),
+                       Clamp(static_cast<long long>(Y) + Graphic->Height())),
+                  *Graphic);
 }
 
 void TCanvas::StretchDraw(const TRect& Dest, const TGraphic* Graphic) {
     if (!Graphic || Graphic->Empty()) return;
-    DoDrawGraphic(Dest, *Graphic);
+    DoDrawGraphic(Clamped(Dest), *Graphic);
 }
 
 void TCanvas::DoDrawGraphic(const TRect& Dest, const TGraphic& Graphic) {
@@ -248,8 +290,9 @@ void TCanvas::DoDrawGraphic(const TRect& Dest, const TGraphic& Graphic) {
 }
 
 void TCanvas::DrawImage(const TRect& Dest, const QImage& Image) {
-    if (Image.isNull() || Dest.Width() == 0 || Dest.Height() == 0) return;
-    DoDrawImage(Dest, Image);
+    TRect dest = Clamped(Dest);
+    if (Image.isNull() || dest.Width() == 0 || dest.Height() == 0) return;
+    DoDrawImage(dest, Image);
 }
 
 void TCanvas::BeginReplay(const TXForm& Mapping) {

@@ -88,11 +88,10 @@ struct TCanvasPath {
 };
 
 // The drawing surface. Coordinates are pixels of the page, under the world
-// transform. Conventions of the platform's graphics: Rectangle, Ellipse,
-// RoundRect, FillRect exclude the right and bottom edge; LineTo excludes its
-// end point; the pen mode applies to pen and brush drawing, not to text,
-// FillRect or images. Pen, Brush and Font are owned and may be changed at any
-// time.
+// transform, kept within +/-2^27 (larger values are clamped). Conventions of the platform's
+// graphics: Rectangle, Ellipse, RoundRect, FillRect exclude the right and bottom edge; LineTo
+// excludes its end point; the pen mode applies to pen and brush drawing, not to text, FillRect or
+// images. Pen, Brush and Font are owned and may be changed at any time.
 class TCanvas : public TObject {
 public:
     TCanvas();
@@ -134,7 +133,8 @@ public:
     TSize TextExtent(const AnsiString& Text) const;
     TTextMetric TextMetrics() const;
     // Draws (or with DT_CALCRECT only measures, updating Rect) text inside Rect
-    // with the platform's text-drawing flags; returns the text's height.
+    // with the platform's text-drawing flags; returns the text's height. The
+    // text is laid out horizontally whatever the font's escapement.
     int DrawText(const AnsiString& Text, TRect& Rect, unsigned Flags);
 
     // Lines and shapes.
@@ -236,6 +236,8 @@ protected:
     const TRect& ClipRectValue() const { return FClip; }
 
 private:
+    void DrawPath(const TCanvasPath& Path, TPathDraw How);
+
     struct TSavedState;
 
     std::unique_ptr<TFont> FFont;

@@ -108,3 +108,19 @@ AnsiString Utf8ToCp1251(const std::string& Text, bool* Exact) {
     }
     return out;
 }
+
+AnsiString TextFileToCp1251(const std::string& Bytes) {
+    std::string text = Bytes;
+    const bool bom = text.compare(0, 3, "\xEF\xBB\xBF") == 0;
+    if (bom) text.erase(0, 3);
+    bool multibyte = false;
+    size_t i = 0;
+    while (i < text.size()) {
+        char32_t cp = 0;
+        const size_t start = i;
+        unsigned char byte = 0;
+        if (!NextCodePoint(text, i, cp) || !UnicodeToCp1251(cp, byte)) return bom ? text : Bytes;
+        multibyte = multibyte || i - start > 1;
+    }
+    return multibyte ? Utf8ToCp1251(text) : text;
+}

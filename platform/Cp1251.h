@@ -16,3 +16,8 @@ std::string Cp1251ToUtf8(const AnsiString& Text);
 // Converts UTF-8 to 1251. Characters without a 1251 byte, and malformed UTF-8,
 // become '?' and clear *Exact when it is given.
 AnsiString Utf8ToCp1251(const std::string& Text, bool* Exact = nullptr);
+
+// The text of a file as code page 1251: UTF-8 text (with or without a byte
+// order mark) is converted when it is valid UTF-8 that code page 1251 can
+// hold; any other bytes are taken as code page 1251 already.
+AnsiString TextFileToCp1251(const std::string& Bytes);

@@ -113,12 +113,12 @@ protected:
         FControl->MouseMove(CurrentShift(), p.x(), p.y());
     }
 
-    // The pointer going is a move outside, for the control holding the capture.
+    // The pointer going: reported with a point outside (where it went when
+    // that is known).
     void leaveEvent(QEvent*) override {
-        if (!FControl->MouseCapture()) return;
         QPoint p = mapFromGlobal(QCursor::pos());
         if (rect().contains(p)) p = QPoint(-1, -1);
-        FControl->MouseMove(CurrentShift(), p.x(), p.y());
+        FControl->PointerLeft(CurrentShift(), p.x(), p.y());
     }
 
     void resizeEvent(QResizeEvent*) override { FControl->Resize(); }
@@ -200,6 +200,7 @@ void TGraphicControl::SetCursor(TCursor Value) {
 void TGraphicControl::SetColor(TColor Value) {
     if (Value == FColor) return;
     FColor = Value;
+    ColorChanged();
     Invalidate();
 }
 
@@ -238,6 +239,10 @@ void TGraphicControl::MouseMove(TShiftState Shift, int X, int Y) {
 
 void TGraphicControl::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
     if (OnMouseUp) OnMouseUp(this, Button, Shift, X, Y);
+}
+
+void TGraphicControl::PointerLeft(TShiftState Shift, int X, int Y) {
+    if (MouseCapture()) MouseMove(Shift, X, Y);
 }
 
 void TGraphicControl::Click() {

@@ -108,9 +108,14 @@ protected:
     virtual void Click();
     virtual void DblClick();
     virtual void Resize();
+    // The pointer left the control's area for (X, Y), a point outside it.
+    // By default the control holding the capture sees this as a move.
+    virtual void PointerLeft(TShiftState Shift, int X, int Y);
     // Notifications after the Visible or Enabled property changed.
     virtual void VisibleChanged() {}
     virtual void EnabledChanged() {}
+    // Notification after the Color property changed.
+    virtual void ColorChanged() {}
 
     // Gives the focus to each parent widget that can take it, nearest first.
     void FocusParents();

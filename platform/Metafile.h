@@ -44,6 +44,8 @@ public:
     std::shared_ptr<const TRecordList> Records() const { return FRecords; }
 
 private:
+    friend class TMetafileCanvas; // reports the recording as a change
+
     TRecordList& MutableRecords();
 
     int FWidth = 0;

@@ -48,7 +48,9 @@ TMetafileCanvas::TMetafileCanvas(TMetafile& Metafile)
     FMetafile.Clear();
 }
 
-TMetafileCanvas::~TMetafileCanvas() = default;
+TMetafileCanvas::~TMetafileCanvas() {
+    FMetafile.Changed();
+}
 
 void TMetafileCanvas::Sync(unsigned Needs) {
     TRecorded& r = *FRecorded;

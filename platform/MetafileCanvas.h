@@ -8,8 +8,8 @@
 // A canvas that records every call, with the pen, brush and font state it
 // needs, into a metafile's display list. Opening the canvas empties the
 // metafile (its size stays); the records are in the metafile as soon as each
-// call returns. Text is measured with the same fonts as on a painting canvas,
-// so layout done on this canvas matches its replay.
+// call returns, and closing the canvas reports the metafile changed. Text is measured with the same
+// fonts as on a painting canvas, so layout done on this canvas matches its replay.
 class TMetafileCanvas : public TCanvas {
 public:
     explicit TMetafileCanvas(TMetafile& Metafile);

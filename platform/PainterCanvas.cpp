@@ -185,22 +185,12 @@ TPainterCanvas::TPainterCanvas(QImage& Image)
 TPainterCanvas::TPainterCanvas(QPainter& Painter) : FPainter(&Painter) {
     QPaintDevice* device = Painter.device();
     if (device && device->devType() == QInternal::Image) FImage = static_cast<QImage*>(device);
+    FPainter->save(); // the borrowed painter is given back as it was lent
     Init();
 }
 
 TPainterCanvas::~TPainterCanvas() {
-    if (!FOwnedPainter) {
-        // Give the borrowed painter back as it was lent.
-        FPainter->setTransform(FDeviceTransform);
-        const std::optional<QRegion>& base = FClipBounds.front();
-        FPainter->resetTransform();
-        if (base)
-            FPainter->setClipRegion(*base);
-        else
-            FPainter->setClipping(false);
-        FPainter->setTransform(FDeviceTransform);
-        FPainter->setCompositionMode(QPainter::CompositionMode_SourceOver);
-    }
+    if (!FOwnedPainter) FPainter->restore();
 }
 
 void TPainterCanvas::Init() {
@@ -467,6 +457,10 @@ QRegion FloodRegion(const QImage& Image, QPoint Seed, QRgb Color, bool Surface,
                 }
         }
     }
+    // A region is built from rectangles in rows from the top, left to right.
+    std::sort(spans.begin(), spans.end(), [](const QRect& A, const QRect& B) {
+        return A.top() != B.top() ? A.top() < B.top() : A.left() < B.left();
+    });
     QRegion region;
     region.setRects(spans.data(), static_cast<int>(spans.size()));
     return region;

@@ -76,22 +76,27 @@ private:
 };
 
 // Splits one paragraph [From, To) into lines no wider than Limit, breaking at
-// spaces; a word wider than Limit stays whole on its own line.
+// spaces; a word wider than Limit stays whole on its own line. Without tabs
+// the width of a line grows word by word instead of being measured again.
 void BreakParagraph(const TLineBuilder& B, const TMarkedText& T, qsizetype From, qsizetype To,
                     int Limit, std::vector<std::pair<qsizetype, qsizetype>>& Out) {
+    bool tabs = T.Text.mid(From, To - From).contains(u'\t');
     qsizetype start = From;
     while (true) {
         qsizetype end = start;
         qsizetype fit = -1; // end of the longest prefix ending at a word end that fits
+        int width = 0;
         while (end < To) {
             qsizetype wordEnd = end;
             while (wordEnd < To && T.Text[wordEnd] == u' ')
                 ++wordEnd;
             while (wordEnd < To && T.Text[wordEnd] != u' ')
                 ++wordEnd;
-            if (fit >= 0 && B.Width(T, start, wordEnd) > Limit) break;
+            int grown = tabs ? B.Width(T, start, wordEnd) : width + B.Width(T, end, wordEnd);
+            if (fit >= 0 && grown > Limit) break;
             fit = wordEnd;
             end = wordEnd;
+            width = grown;
         }
         if (fit < 0) fit = To;
         Out.emplace_back(start, fit);

@@ -3,8 +3,8 @@
 // Helpers of the picture tests: fixture images, pixel comparison and small
 // hand-made picture files.
 
-#include "platform/Streams.h"
 #include "../support/TestFiles.h"
+#include "platform/Streams.h"
 
 #include <QImage>
 #include <cstdint>

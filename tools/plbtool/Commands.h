@@ -12,6 +12,7 @@ int RunCheck(const TCommandArgs& Args);
 int RunPack(const TCommandArgs& Args);
 int RunUnpack(const TCommandArgs& Args);
 int RunPicture(const TCommandArgs& Args);
+int RunCompile(const TCommandArgs& Args);
 
 // Reports an error as one line "error: ..." on stderr and returns Status.
 int Fail(const std::string& Message, int Status = 1);

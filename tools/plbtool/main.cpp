@@ -22,6 +22,8 @@ const TCommand kCommands[] = {
     {"pack", RunPack, "pack FOLDER -o BOOK.plb       build a book from its source folder"},
     {"unpack", RunUnpack, "unpack BOOK.plb -o FOLDER     write a book out as a source folder"},
     {"picture", RunPicture, "picture FILE -o OUT.png       decode a picture file as a page would"},
+    {"compile", RunCompile,
+     "compile --markup FILE         print the compiled records of a markup file"},
 };
 
 void PrintHelp(std::FILE* out) {

@@ -1,0 +1,4 @@
+#include "hypertext/HyperMacros.h"
+
+THyperMacros::THyperMacros() = default;
+THyperMacros::~THyperMacros() = default;

@@ -1,0 +1,24 @@
+// plbtool compile: the compiled records of a markup file, as hexadecimal bytes.
+#include "Commands.h"
+#include "MarkupInput.h"
+#include "hypertext/MarkupCompiler.h"
+
+#include <cstdio>
+#include <string>
+
+int RunCompile(const TCommandArgs& Args) {
+    if (Args.size() != 2 || Args[0] != "--markup") return Usage("plbtool compile --markup FILE");
+    AnsiString text;
+    std::string error;
+    if (!ReadMarkupFile(Args[1], text, error)) return Fail(error);
+    const std::vector<uint8_t> records = CompileMarkup(text);
+    std::string hex;
+    hex.reserve(records.size() * 3);
+    char byte[4];
+    for (size_t i = 0; i < records.size(); ++i) {
+        std::snprintf(byte, sizeof byte, i ? " %02x" : "%02x", records[i]);
+        hex += byte;
+    }
+    std::printf("%s\n", hex.c_str());
+    return 0;
+}

@@ -1,0 +1,33 @@
+#include "viewer/DialogPictures.h"
+
+#include "viewer/PictureDrawing.h"
+
+#include <QPainter>
+
+using namespace PictureDrawing;
+
+QPixmap ErrorIcon() {
+    return QPixmap::fromImage(Render(32, 32, [](QPainter& p) {
+        QPainterPath disc;
+        disc.addEllipse(QPointF(16, 16), 14.5, 14.5);
+        Shade(p, disc, QColor(255, 120, 105), QColor(190, 25, 15), QColor(110, 10, 5));
+        QPainterPath cross;
+        cross.moveTo(10.5, 10.5);
+        cross.lineTo(21.5, 21.5);
+        cross.moveTo(21.5, 10.5);
+        cross.lineTo(10.5, 21.5);
+        p.setPen(Qt::NoPen);
+        p.setBrush(Qt::white);
+        p.drawPath(Stroke(cross, 4));
+    }));
+}
+
+QPixmap OkPicture() {
+    return QPixmap::fromImage(Render(19, 19, [](QPainter& p) {
+        QPainterPath tick;
+        tick.moveTo(3.5, 10);
+        tick.lineTo(7.5, 14.5);
+        tick.lineTo(15.5, 4);
+        Shade(p, Stroke(tick, 3.2), QColor(120, 210, 110), QColor(35, 135, 50), QColor(20, 80, 30));
+    }));
+}

@@ -1,0 +1,61 @@
+// The main page window's start-up: settings, the load with its progress box,
+// and the outcome (the textbook's frame or the data error dialog).
+#include "platform/ApplicationObject.h"
+#include "platform/BevelPanel.h"
+#include "platform/FileNames.h"
+#include "platform/Gauge.h"
+#include "viewer/Settings.h"
+#include "viewer/Viewerror.h"
+#include "viewer/Viewpage.h"
+
+void TfrmPage::StartViewer() {
+    if (DataLoaded || LoadFailed) return;
+    show(); // still captioned "Пожалуйста, ждите..."
+    const std::string folder = ExtractFilePath(FExeName);
+    SetCurrentDir(folder);
+    Progress = {FFormControl.get(), FBoxControl.get(), FWaitControl.get(), cgGauge};
+    Data = std::make_unique<TPLBData>(&Progress);
+    const std::string settings = SettingsFileName(FExeName);
+    Pictures.Names.Clear();
+    Pictures.Offsets.clear();
+    mpMediaPlayer->move(mpMediaPlayer->x(), mpMediaPlayer->y() - mpMediaPlayer->height());
+    DataFile = DataFileName(folder, settings);
+    if (Data->LoadFromFile(DataFile, &Pictures))
+        LoadSucceeded();
+    else
+        LoadFailedDialog();
+    pnlProgressBox->hide();
+    setEnabled(true);
+}
+
+void TfrmPage::LoadSucceeded() {
+    DataLoaded = true;
+    Application().SetTitle(Data->Title);
+    if (Data->Sizeable)
+        SetBorderStyle(bsSizeable, biSystemMenu | biMinimize | biMaximize);
+    else
+        SetBorderStyle(bsSingle, biSystemMenu | biMinimize);
+    OpenTextbook();
+}
+
+void TfrmPage::LoadFailedDialog() {
+    auto dialog = std::make_unique<TfrmError>(*this);
+    Data.reset();
+    LoadFailed = true;
+    dialog->CenterOver(*this);
+    dialog->ShowModal();
+    Application().Terminate();
+}
+
+void TfrmPage::OpenTextbook() {
+    // The page display (page view, application hooks, first page) is not
+    // built yet: the loaded window stays empty.
+}
+
+void TfrmPage::frmDestroy() {
+    if (LoadFailed) return;
+    Pictures.Names.Clear();
+    Pictures.Offsets.clear();
+    Pictures.Data.reset();
+    if (DataLoaded) Data.reset();
+}
