@@ -19,6 +19,6 @@ if [ "${PLB_SKIP_SANITIZERS:-0}" != 1 ]; then
   echo "== tests under sanitizers"
   "$root/scripts/build.sh" "$root/build-asan" -DPLB_SANITIZE=ON -DPLB_BUILD_BENCH=OFF \
     -DCMAKE_BUILD_TYPE=Debug
-  (cd "$root/build-asan" && ASAN_OPTIONS=detect_leaks=1 ctest --output-on-failure -j2)
+  (cd "$root/build-asan" && ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions="$root/tests/lsan.supp" ctest --output-on-failure -j2)
 fi
 echo "== all tests passed"

@@ -81,3 +81,19 @@ TEST(Plbtool, PackReportsSourceErrorsWithTheirLine) {
     EXPECT_EQ(Tool("pack " + dir.File("src") + " -o " + dir.File("b.plb"), nullptr, &err), 1);
     EXPECT_NE(err.find("book.ini:2:"), std::string::npos) << err;
 }
+
+TEST(Plbtool, CompilesMarkupFilesToHex) {
+    TTempDir dir;
+    WriteFileBytes(dir.File("a.tag"), "<down = 6> Space <down = 26><nbspc><p>\n");
+    std::string out;
+    ASSERT_EQ(Tool("compile --markup " + dir.File("a.tag"), &out), 0);
+    EXPECT_EQ(out,
+              "23 0a 06 00 00 00 43 00 07 20 53 70 61 63 65 20 23 0a 1a 00 00 00 2b 1a 2b 1e\n");
+    // Lines are joined by CR LF; UTF-8 text becomes code page 1251.
+    WriteFileBytes(dir.File("b.tag"), "a\nЯ\n");
+    std::string two;
+    ASSERT_EQ(Tool("compile --markup " + dir.File("b.tag"), &two), 0);
+    EXPECT_EQ(two, "43 00 02 61 0d 43 00 02 20 df\n");
+    EXPECT_EQ(Tool("compile --markup " + dir.File("missing.tag")), 1);
+    EXPECT_EQ(Tool("compile " + dir.File("a.tag")), 2);
+}

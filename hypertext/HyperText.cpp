@@ -1,0 +1,152 @@
+#include "hypertext/HyperText.h"
+
+#include "hypertext/HyperMacros.h"
+#include "hypertext/MarkupCompiler.h"
+#include "platform/Canvas.h"
+#include "platform/Picture.h"
+
+THyperText::THyperText(QWidget* Parent)
+    : THyperControl(Parent), FDefaultStyle(std::make_unique<THyperStyle>()),
+      FIndexStyle(std::make_unique<THyperIndex>()) {
+    BindStyle(*FDefaultStyle);
+    FIndexStyle->OnChange = [this](TObject* sender) { UpdateAll(sender); };
+    for (auto& style : FStyles) {
+        style = std::make_unique<THyperStyle>();
+        BindStyle(*style);
+    }
+    for (auto& style : FWorkingStyles)
+        style = std::make_unique<THyperStyle>();
+    SetHyperState(hsReady);
+}
+
+THyperText::~THyperText() {
+    FDefaultStyle->OnChange = nullptr;
+    FIndexStyle->OnChange = nullptr;
+    for (auto& style : FStyles)
+        style->OnChange = nullptr;
+}
+
+void THyperText::BindStyle(THyperStyle& Style) {
+    Style.OnChange = [this](TObject* sender) { UpdateAll(sender); };
+}
+
+void THyperText::Notify(THyperOperation Operation) {
+    if (OnGraphicNotify) OnGraphicNotify(this, Operation);
+}
+
+void THyperText::Changed(TObject* Sender) {
+    const THyperState entry = HyperState();
+    SetHyperState(hsChanging);
+    const bool fromLines = Sender == &Lines();
+    if (fromLines) Compile();
+    Interpret(entry != hsChanging);
+    FMediaStartPending = fromLines && FAutoPlayMedia;
+    SetHyperState(entry);
+}
+
+void THyperText::Compile() {
+    const auto& lines = Lines().Lines();
+    AnsiString text;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        if (i) text += "\r\n";
+        text += lines[i];
+    }
+    FCompiled = CompileMarkup(text);
+    // A new text starts without media, pictures or links; the old lines,
+    // which refer to the pictures, go with them.
+    FCurrentMediaItem = -1;
+    FMediaList.Clear();
+    FTextLines.clear();
+    FPictures.clear();
+    ClearHyperLinks();
+}
+
+void THyperText::Interpret(bool Layout) {
+    if (FCompiled.empty()) {
+        FTextLines.clear();
+        return;
+    }
+    for (size_t i = 0; i < FStyles.size(); ++i)
+        FWorkingStyles[i]->Assign(*FStyles[i]);
+    Notify(hoLoadBegin);
+    FLoadingAborted = false;
+    std::unique_ptr<THyperString> root = InterpretMarkup(FCompiled, *this);
+    if (Layout) {
+        MarkupText(FTextLines, *root, 0, RealWidth(), 0);
+        if (FAutoSize) {
+            SetAutoSize(false);
+            SetAutoSize(true);
+        }
+    }
+    Notify(hoLoadEnd);
+}
+
+int THyperText::TextWidth(const TFont& Font, const AnsiString& Text) {
+    TCanvas& canvas = Canvas();
+    canvas.Font().Assign(Font);
+    return canvas.TextWidth(Text);
+}
+
+void THyperText::AddHyperLink(int Id, const AnsiString& Hint) {
+    THyperControl::AddHyperLink(Id, Hint);
+}
+
+THyperStyle* THyperText::GetStyle(int Index) {
+    if (Index < 0) return FDefaultStyle.get();
+    return Index < 16 ? FStyles[static_cast<size_t>(Index)].get() : nullptr;
+}
+
+void THyperText::SetStyle(int Index, const THyperStyle* Value) {
+    THyperStyle* style = Index < 16 ? GetStyle(Index) : nullptr;
+    if (style && Value) style->Assign(*Value);
+}
+
+void THyperText::SetIndexStyle(const THyperIndex* Value) {
+    if (Value) FIndexStyle->Assign(*Value);
+}
+
+void THyperText::SetTabSize(int Value) {
+    if (Value <= 0 || Value == FTabSize) return;
+    FTabSize = Value;
+    UpdateAll(this);
+}
+
+void THyperText::SetAutoPlayMedia(bool Value) {
+    if (Value == FAutoPlayMedia) return;
+    FAutoPlayMedia = Value;
+    Update();
+}
+
+void THyperText::Assign(const THyperControl& Source) {
+    const auto* source = dynamic_cast<const THyperText*>(&Source);
+    if (source && source != this) {
+        SetHyperState(hsAssigning);
+        FAutoSize = source->FAutoSize;
+        FDefaultStyle->Assign(*source->FDefaultStyle);
+        FIndexStyle->Assign(*source->FIndexStyle);
+        FTabSize = source->FTabSize;
+        for (size_t i = 0; i < FStyles.size(); ++i)
+            FStyles[i]->Assign(*source->FStyles[i]);
+        SetHyperState(hsReady);
+    }
+    THyperControl::Assign(Source);
+}
+
+// Names that match no object kind go to the host; the kind stays none, so the
+// object is dropped.
+void THyperText::DoMacros(bool Enter, int& /*Counter*/, THyperMacros* Macros) {
+    if (Enter && OnMacrosEnter) OnMacrosEnter(this, Macros);
+    if (!Enter && OnMacrosExit) OnMacrosExit(this, Macros);
+}
+
+bool THyperText::PaintTo(TCanvas& Canvas) {
+    if (HyperState() != hsReady) return false;
+    SetHyperState(hsPainting);
+    OutText(Canvas, Rect(0, 0, RealWidth(), RealHeight()), FTextLines);
+    SetHyperState(hsReady);
+    return true;
+}
+
+void THyperText::Resize() {
+    THyperControl::Resize();
+}

@@ -1,0 +1,116 @@
+#pragma once
+
+#include "hypertext/HyperControl.h"
+#include "hypertext/HyperDocument.h"
+#include "hypertext/MarkupInterpreter.h"
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <vector>
+
+class TGraphic;
+class TPicture;
+class THyperMacros;
+class THyperText;
+
+// Brackets of loading and unloading the pictures of a page.
+enum THyperOperation : uint8_t {
+    hoLoadBegin = 0,
+    hoLoadEnd = 1,
+    hoUnloadBegin = 2,
+    hoUnloadEnd = 3
+};
+
+using TGraphicLoadEvent =
+    std::function<void(THyperText* Sender, TGraphic* Graphic, const AnsiString& FileName,
+                       bool& Processed, bool& Aborted)>;
+using TGraphicNotifyEvent = std::function<void(THyperText* Sender, THyperOperation Operation)>;
+using TGraphicUnloadEvent = std::function<void(THyperText* Sender, TGraphic* Graphic,
+                                               const AnsiString& FileName, bool& Aborted)>;
+using TMacrosEvent = std::function<void(THyperText* Sender, THyperMacros* Macros)>;
+
+using THyperLines = std::vector<std::unique_ptr<THyperString>>;
+
+// The page view: markup in Lines is compiled into records, interpreted into
+// words with styles, side boxes and embedded objects, laid out into lines at
+// the real size and painted into the cached rendering with its links.
+// A text change compiles and interprets; a style, size or tab change only
+// interprets the records again.
+class THyperText : public THyperControl, private TInterpreterHost {
+public:
+    explicit THyperText(QWidget* Parent = nullptr);
+    ~THyperText() override;
+
+    void Changed(TObject* Sender) override;
+    bool PaintTo(TCanvas& Canvas) override;
+    void Assign(const THyperControl& Source) override;
+
+    // Styles: index < 0 is DefaultStyle, 0..15 the numbered styles; others none.
+    THyperStyle* GetStyle(int Index);
+    void SetStyle(int Index, const THyperStyle* Value);
+    THyperStyle& DefaultStyle() override { return *FDefaultStyle; }
+    THyperIndex& IndexStyleObject() { return *FIndexStyle; }
+    void SetIndexStyle(const THyperIndex* Value);
+    int TabSize() override { return FTabSize; }
+    void SetTabSize(int Value);
+
+    // The laid-out lines of the page.
+    const THyperLines& TextLines() const { return FTextLines; }
+
+    // Layout (HyperTextLayout.cpp): empties Lines and fills it with the laid-out
+    // lines of Source's words (all but its last, open word) in the area from
+    // Left of Width pixels, starting at Top.
+    void MarkupText(THyperLines& Lines, THyperString& Source, int Top, int Width, int Left);
+    // The height the laid-out lines need (side boxes included).
+    int CalcHeight(const THyperLines& Lines);
+    // Painting (HyperTextPaint.cpp): the lines within Area, with their links registered.
+    void OutText(TCanvas& Canvas, const TRect& Area, const THyperLines& Lines);
+    bool AutoSize() const { return FAutoSize; }
+    void SetAutoSize(bool Value);
+
+    // Embedded objects: the host's hooks (the object kinds come with the
+    // macros and media).
+    virtual void DoMacros(bool Enter, int& Counter, THyperMacros* Macros) override;
+    bool AutoPlayMedia() const { return FAutoPlayMedia; }
+    void SetAutoPlayMedia(bool Value);
+    bool LoadingAborted() const { return FLoadingAborted; }
+    bool MediaStartPending() const { return FMediaStartPending; }
+
+    TGraphicLoadEvent OnGraphicLoad;
+    TGraphicNotifyEvent OnGraphicNotify;
+    TGraphicUnloadEvent OnGraphicUnload;
+    TMacrosEvent OnMacrosEnter;
+    TMacrosEvent OnMacrosExit;
+
+protected:
+    void Resize() override;
+
+private:
+    // TInterpreterHost
+    THyperStyle& WorkingStyle(int Index) override { return *FWorkingStyles[Index]; }
+    const THyperIndex& IndexStyle() override { return *FIndexStyle; }
+    int RealWidth() override { return THyperControl::RealWidth(); }
+    int RealHeight() override { return THyperControl::RealHeight(); }
+    int TextWidth(const TFont& Font, const AnsiString& Text) override;
+    void AddHyperLink(int Id, const AnsiString& Hint) override;
+
+    void Compile();
+    void Interpret(bool Layout);
+    void BindStyle(THyperStyle& Style);
+    void Notify(THyperOperation Operation);
+
+    std::unique_ptr<THyperStyle> FDefaultStyle;
+    std::unique_ptr<THyperIndex> FIndexStyle;
+    std::array<std::unique_ptr<THyperStyle>, 16> FStyles;
+    std::array<std::unique_ptr<THyperStyle>, 16> FWorkingStyles;
+    int FTabSize = 8;
+    THyperLines FTextLines;
+    bool FAutoSize = false;
+    bool FAutoPlayMedia = true;
+    bool FLoadingAborted = false;
+    bool FMediaStartPending = false;
+    int FCurrentMediaItem = -1;
+    TStringList FMediaList;
+    std::vector<std::unique_ptr<TPicture>> FPictures;
+};
