@@ -13,6 +13,9 @@ int RunPack(const TCommandArgs& Args);
 int RunUnpack(const TCommandArgs& Args);
 int RunPicture(const TCommandArgs& Args);
 int RunCompile(const TCommandArgs& Args);
+int RunLayout(const TCommandArgs& Args);
+int RunRender(const TCommandArgs& Args);
+int RunTrace(const TCommandArgs& Args);
 
 // Reports an error as one line "error: ..." on stderr and returns Status.
 int Fail(const std::string& Message, int Status = 1);

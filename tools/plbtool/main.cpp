@@ -1,7 +1,7 @@
 // plbtool: the authors' command-line companion of the textbook viewer.
 #include "Commands.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -24,6 +24,15 @@ const TCommand kCommands[] = {
     {"picture", RunPicture, "picture FILE -o OUT.png       decode a picture file as a page would"},
     {"compile", RunCompile,
      "compile --markup FILE         print the compiled records of a markup file"},
+    {"layout", RunLayout,
+     "layout (--markup FILE | BOOK.plb --page N) [--size WxH]\n"
+     "                                print the laid-out lines, words and links as JSON"},
+    {"render", RunRender,
+     "render (--markup FILE | BOOK.plb --page N) [--size WxH] [--zoom STEP] -o OUT.png\n"
+     "                                draw the page as the viewer shows it"},
+    {"trace", RunTrace,
+     "trace (--markup FILE | BOOK.plb --page N) [--size WxH]\n"
+     "                                print the page's display list, one call per line"},
 };
 
 void PrintHelp(std::FILE* out) {
@@ -61,11 +70,12 @@ int main(int argc, char** argv) {
     }
     for (const auto& command : kCommands) {
         if (std::strcmp(argv[1], command.name) != 0) continue;
-        // Fonts and pictures need a GUI application; no window is ever shown.
+        // Fonts, pictures and the page view (a widget) need an application;
+        // no window is ever shown.
         if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
         qInstallMessageHandler(QuietMessages);
         int qtArgc = 1;
-        QGuiApplication app(qtArgc, argv);
+        QApplication app(qtArgc, argv);
         return command.run(TCommandArgs(argv + 2, argv + argc));
     }
     std::fprintf(stderr, "plbtool: unknown command \"%s\"\n\n", argv[1]);
