@@ -2,6 +2,7 @@
 
 #include "hypertext/HyperControl.h"
 #include "hypertext/HyperDocument.h"
+#include "hypertext/HyperMeasure.h"
 #include "hypertext/MarkupInterpreter.h"
 
 #include <array>
@@ -31,6 +32,9 @@ using TGraphicUnloadEvent = std::function<void(THyperText* Sender, TGraphic* Gra
 using TMacrosEvent = std::function<void(THyperText* Sender, THyperMacros* Macros)>;
 
 using THyperLines = std::vector<std::unique_ptr<THyperString>>;
+
+// Reports each word as it is painted, with the rectangle it was given.
+using TPaintWordEvent = std::function<void(const THyperWord& Word, const TRect& Rect)>;
 
 // The page view: markup in Lines is compiled into records, interpreted into
 // words with styles, side boxes and embedded objects, laid out into lines at
@@ -68,6 +72,12 @@ public:
     void OutText(TCanvas& Canvas, const TRect& Area, const THyperLines& Lines);
     bool AutoSize() const { return FAutoSize; }
     void SetAutoSize(bool Value);
+    // Draws one prepared graphic of an object into Dest; Bounds is the
+    // object's (0, 0, width, height).
+    void DoDrawMacros(TCanvas& Canvas, const TRect& Bounds, const TRect& Dest,
+                      const TGraphic& Graphic, uint8_t Kind, bool Stretch);
+    // The measuring of layout and painting, with what it has measured.
+    THyperMeasure& Measure();
 
     // Embedded objects: the host's hooks (the object kinds come with the
     // macros and media).
@@ -82,6 +92,7 @@ public:
     TGraphicUnloadEvent OnGraphicUnload;
     TMacrosEvent OnMacrosEnter;
     TMacrosEvent OnMacrosExit;
+    TPaintWordEvent OnPaintWord;
 
 protected:
     void Resize() override;
@@ -113,4 +124,5 @@ private:
     int FCurrentMediaItem = -1;
     TStringList FMediaList;
     std::vector<std::unique_ptr<TPicture>> FPictures;
+    std::unique_ptr<THyperMeasure> FMeasure;
 };

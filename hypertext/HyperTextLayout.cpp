@@ -1,49 +1,64 @@
-// Provisional layout: one word after another, wrapping at the width. The full
-// layout (alignment, justification, side boxes, indices) replaces it.
-#include "hypertext/HyperText.h"
+// The page's layout entry points: MarkupText, CalcHeight and auto size.
+#include "hypertext/HyperLayout.h"
+#include "hypertext/HyperMeasure.h"
 
-#include "platform/Canvas.h"
+THyperLayout::THyperLayout(THyperText& Control, THyperString& Source, int Top, int Width, int Left)
+    : FControl(Control), FMeasure(Control.Measure()), FSource(Source), FTop(Top), FWidth(Width),
+      FLeft(Left), FIndexHeight(Control.IndexStyleObject().Height()), FY(Top), FX0(Left),
+      FAvail(Width), FAnchors(Source.Words.size()) {}
+
+void THyperLayout::Run(THyperLines& Lines) {
+    Lines.clear();
+    const int toPlace = FSource.Count() - 1; // the last word is the parse's open word
+    while (FNext < toPlace) {
+        const int first = FNext;
+        FSource.Words[static_cast<size_t>(first)]->Joined = false;
+        const int last = LineEnd(first);
+        std::unique_ptr<THyperString> line = CopyLine(first, last);
+        FNext = last + 1;
+        THyperString& added = *line;
+        Lines.push_back(std::move(line));
+        MeasureLine(added, first);
+        NextArea(*added.Last());
+        added.Bounds.Bottom = FY;
+    }
+    // The line words own the side boxes now.
+    for (auto& word : FSource.Words)
+        word->Border.reset();
+}
 
 void THyperText::MarkupText(THyperLines& Lines, THyperString& Source, int Top, int Width,
                             int Left) {
-    Lines.clear();
-    TCanvas& canvas = Canvas();
-    auto line = std::make_unique<THyperString>();
-    line->Words.clear();
-    int x = Left;
-    int y = Top;
-    int height = 0;
-    const auto finish = [&] {
-        if (line->Words.empty()) return;
-        line->Bounds = Rect(Left, y, Left + Width, y + height);
-        y += height;
-        Lines.push_back(std::move(line));
-        line = std::make_unique<THyperString>();
-        line->Words.clear();
-        x = Left;
-        height = 0;
-    };
-    for (int i = 0; i + 1 < Source.Count(); ++i) {
-        auto& word = Source.Words[static_cast<size_t>(i)];
-        canvas.Font().Assign(*word->Style->Font());
-        const int width = canvas.TextWidth(word->Text) + (word->Joined ? 0 : canvas.TextWidth(" "));
-        if (x + width > Left + Width && !line->Words.empty()) finish();
-        x += width;
-        height = std::max(height, canvas.TextHeight("W"));
-        const bool breaks = word->LineBreak || word->ParagraphEnd;
-        line->Words.push_back(std::move(word));
-        if (breaks) finish();
-    }
-    finish();
+    THyperLayout(*this, Source, Top, Width, Left).Run(Lines);
 }
 
 int THyperText::CalcHeight(const THyperLines& Lines) {
+    const THyperState saved = HyperState();
+    SetHyperState(hsMeasuring);
     int height = 0;
-    for (const auto& line : Lines)
-        height = std::max(height, line->Bounds.Bottom);
+    for (const auto& line : Lines) {
+        const THyperBorder* box = line->First()->Border.get();
+        height = std::max(height, box ? CalcHeight(box->Lines) : line->Bounds.Bottom);
+    }
+    SetHyperState(saved);
     return height;
 }
 
 void THyperText::SetAutoSize(bool Value) {
+    const bool turnedOn = Value && !FAutoSize;
     FAutoSize = Value;
+    if (!turnedOn) return;
+    const int height = CalcHeight(FTextLines);
+    if (height == 0) return;
+    const int previous = RealHeight();
+    SetRealSize(RealWidth(), height);
+    MarkDirty();
+    const int newHeight =
+        previous > 0 ? static_cast<int>(int64_t{height} * Height() / previous) : height;
+    SetBoundsRect(Bounds(Left(), Top(), Width(), newHeight));
+}
+
+THyperMeasure& THyperText::Measure() {
+    if (!FMeasure) FMeasure = std::make_unique<THyperMeasure>();
+    return *FMeasure;
 }

@@ -1,22 +1,102 @@
-// Provisional painting: each word's text at its place, links registered.
-#include "hypertext/HyperText.h"
+// Painting the laid-out lines.
+#include "hypertext/HyperPainter.h"
 
+#include "hypertext/HyperMacros.h"
+#include "hypertext/HyperMeasure.h"
 #include "platform/Canvas.h"
 
-void THyperText::OutText(TCanvas& Canvas, const TRect& /*Area*/, const THyperLines& Lines) {
-    for (const auto& line : Lines) {
-        int x = line->Bounds.Left;
-        for (const auto& word : line->Words) {
-            Canvas.Font().Assign(*word->Style->Font());
-            if (!word->Joined) x += Canvas.TextWidth(" ");
-            const int width = Canvas.TextWidth(word->Text);
-            Canvas.Brush().SetStyle(bsClear);
-            Canvas.TextOut(x, line->Bounds.Top, word->Text);
-            if (word->LinkId > 0) {
-                THyperLink* link = THyperControl::AddHyperLink(word->LinkId, word->Hint);
-                link->AddRect(x, line->Bounds.Top, x + width, line->Bounds.Bottom);
+THyperPainter::THyperPainter(THyperText& Control, TCanvas& Canvas)
+    : FControl(Control), FCanvas(Canvas), FMeasure(Control.Measure()) {}
+
+void THyperText::OutText(TCanvas& Canvas, const TRect& Area, const THyperLines& Lines) {
+    THyperPainter(*this, Canvas).OutText(Area, Lines);
+}
+
+void THyperPainter::OutText(const TRect& Area, const THyperLines& Lines) {
+    const THyperWord* previous = nullptr;
+    for (const auto& line : Lines)
+        PaintLine(Area, *line, previous);
+}
+
+// Places each word from the line's aligned start: indices stack after the
+// text they follow, the style's layout puts the word on the baseline, at the
+// top or in the middle of the line, shifts move it, and a justified line
+// spreads its free space over the gaps (later gaps taking the remainder).
+void THyperPainter::PaintLine(const TRect& Area, const THyperString& Line,
+                              const THyperWord*& Previous) {
+    const THyperWord& last = *Line.Last();
+    const THyperIndex& index = FControl.IndexStyleObject();
+    const THyperAlignment align = last.Style->Alignment();
+    int x = align == haRight ? Line.FreeSpace : align == haCenter ? Line.FreeSpace / 2 : 0;
+    const int yT = Line.Bounds.Top + last.Style->Interval();
+    int g = Line.SpaceCount;
+    int f = Line.FreeSpace;
+    int wText = 0;
+    for (size_t k = 0; k < Line.Words.size(); ++k) {
+        THyperWord& word = *Line.Words[k];
+        const THyperWord* next = k + 1 < Line.Words.size() ? Line.Words[k + 1].get() : nullptr;
+        TPlaced p;
+        int dy = 0;
+        if (!IsPageBackground(word)) {
+            p.M = MeasureWord(FMeasure, word, next);
+            if (!word.Joined) --g;
+            x += word.ShiftX;
+            const int hh = p.M.Height;
+            if (word.IndexKind != 0) {
+                if (FollowsOtherIndex(word, Previous)) x = wText;
+                p.IndexFont = MeasureIndex(FMeasure, word, next, index.Height(), p.M);
+                dy = word.IndexKind == 1
+                         ? index.LowerOffset() * hh / 100 + hh / 2
+                         : hh / 2 - (index.UpperOffset() + index.Height()) * hh / 100;
+            } else {
+                wText = x + p.M.Width;
             }
-            x += width;
+            switch (word.Style->Layout()) {
+            case tlTop:
+                dy += Line.Descent - p.M.Desc;
+                break;
+            case tlCenter:
+                dy += (Line.Ascent + Line.Descent - p.M.Asc - p.M.Desc) / 2;
+                break;
+            default:
+                dy += Line.Ascent - p.M.Asc;
+            }
+            dy += word.ShiftY - Line.Lift;
+            if (word.Style->Alignment() == haPage && g != 0 && !(next && next->Joined)) {
+                const int extra = f / g;
+                p.M.Gap += extra;
+                f -= extra;
+            }
         }
+        p.X = Line.Bounds.Left + x;
+        p.Y = yT + dy;
+        if (FControl.OnPaintWord)
+            FControl.OnPaintWord(word, Rect(p.X, p.Y, p.X + p.M.Width, p.Y + p.M.Height));
+        if (word.LinkId != -1) AddLinkRect(word, next, p);
+        FCanvas.Brush().SetColor(word.Style->BackColor());
+        FCanvas.Brush().SetStyle(word.Style->Background() ? bsSolid : bsClear);
+        DrawWord(Area, word, p);
+        if (p.M.Gap > 0 && next) PaintGap(word, *next, p);
+        x += p.M.Width + p.M.Gap;
+        Previous = &word;
+    }
+}
+
+void THyperPainter::SelectFont(const THyperWord& Word, int IndexFont) {
+    TFont& font = FCanvas.Font();
+    font.Assign(*Word.Style->Font());
+    if (IndexFont) THyperMeasure::ApplyHeight(font, IndexFont);
+}
+
+void THyperPainter::DrawWord(const TRect& Area, THyperWord& Word, const TPlaced& P) {
+    if (Word.Macros) {
+        DrawObject(Area, Word, P);
+    } else if (Word.Border && Word.Border->Side != 0) {
+        THyperBorder& box = *Word.Border;
+        FCanvas.FillRect(box.ContentBounds);
+        OutText(box.ContentBounds, box.Lines);
+    } else if (!Word.Text.empty()) {
+        SelectFont(Word, P.IndexFont);
+        FCanvas.TextOut(P.X, P.Y, Word.Text);
     }
 }

@@ -14,6 +14,9 @@ int RunUnpack(const TCommandArgs& Args);
 int RunPicture(const TCommandArgs& Args);
 int RunCompile(const TCommandArgs& Args);
 int RunVector(const TCommandArgs& Args);
+int RunLayout(const TCommandArgs& Args);
+int RunRender(const TCommandArgs& Args);
+int RunTrace(const TCommandArgs& Args);
 
 // Reports an error as one line "error: ..." on stderr and returns Status.
 int Fail(const std::string& Message, int Status = 1);

@@ -27,6 +27,15 @@ const TCommand kCommands[] = {
     {"vector", RunVector,
      "vector --script FILE [--size WxH] (--bytecode | -o OUT.png | --links)\n"
      "                                compile, render or list the links of a vector picture"},
+    {"layout", RunLayout,
+     "layout (--markup FILE | BOOK.plb --page N) [--size WxH]\n"
+     "                                print the laid-out lines, words and links as JSON"},
+    {"render", RunRender,
+     "render (--markup FILE | BOOK.plb --page N) [--size WxH] [--zoom STEP] -o OUT.png\n"
+     "                                draw the page as the viewer shows it"},
+    {"trace", RunTrace,
+     "trace (--markup FILE | BOOK.plb --page N) [--size WxH]\n"
+     "                                print the page's display list, one call per line"},
 };
 
 void PrintHelp(std::FILE* out) {
@@ -64,7 +73,8 @@ int main(int argc, char** argv) {
     }
     for (const auto& command : kCommands) {
         if (std::strcmp(argv[1], command.name) != 0) continue;
-        // Fonts, pictures and controls need an application; no window is ever shown.
+        // Fonts, pictures and the controls (widgets) need an application;
+        // no window is ever shown.
         if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
         qInstallMessageHandler(QuietMessages);
         int qtArgc = 1;

@@ -1,0 +1,164 @@
+#include "PageView.h"
+
+#include "MarkupInput.h"
+#include "hypertext/HyperControl.h"
+#include "platform/Bitmap.h"
+#include "platform/Canvas.h"
+#include "platform/Colors.h"
+#include "platform/Form.h"
+#include "platform/Metafile.h"
+#include "platform/Picture.h"
+
+#include <cstdlib>
+
+namespace {
+
+// Sides of a page image beyond which a request is refused.
+constexpr int MaxSide = 16384;
+
+bool ParseInt(const std::string& Text, int& Value) {
+    if (Text.empty()) return false;
+    char* end = nullptr;
+    const long v = std::strtol(Text.c_str(), &end, 10);
+    if (*end || v < -1000000 || v > 1000000) return false;
+    Value = static_cast<int>(v);
+    return true;
+}
+
+bool ParseSize(const std::string& Text, int& Width, int& Height) {
+    const size_t x = Text.find_first_of("xX");
+    return x != std::string::npos && ParseInt(Text.substr(0, x), Width) &&
+           ParseInt(Text.substr(x + 1), Height) && Width > 0 && Height > 0 && Width <= MaxSide &&
+           Height <= MaxSide;
+}
+
+} // namespace
+
+bool ParsePageRequest(const TCommandArgs& Args, bool WithRender, const char* Syntax,
+                      TPageRequest& Request) {
+    const auto fail = [Syntax] {
+        Usage(Syntax);
+        return false;
+    };
+    bool pageGiven = false;
+    for (size_t i = 0; i < Args.size(); ++i) {
+        const std::string& a = Args[i];
+        const bool hasValue = i + 1 < Args.size();
+        if (a == "--markup" && hasValue && Request.Markup.empty()) {
+            Request.Markup = Args[++i];
+        } else if (a == "--page" && hasValue && !pageGiven) {
+            if (!ParseInt(Args[++i], Request.Page)) return fail();
+            pageGiven = true;
+        } else if (a == "--size" && hasValue) {
+            if (!ParseSize(Args[++i], Request.Width, Request.Height)) {
+                Usage("--size expects WxH, each 1 to 16384");
+                return false;
+            }
+        } else if (WithRender && a == "--zoom" && hasValue) {
+            if (!ParseInt(Args[++i], Request.Zoom)) return fail();
+        } else if (WithRender && a == "-o" && hasValue && Request.Output.empty()) {
+            Request.Output = Args[++i];
+        } else if (Request.Book.empty() && !a.empty() && a[0] != '-') {
+            Request.Book = a;
+        } else {
+            return fail();
+        }
+    }
+    const bool markup = !Request.Markup.empty();
+    const bool book = !Request.Book.empty() && pageGiven;
+    if (markup == book || (markup && (pageGiven || !Request.Book.empty())) ||
+        (WithRender && Request.Output.empty()))
+        return fail();
+    return true;
+}
+
+TPageView::TPageView()
+    : FForm(std::make_unique<TForm>()), FView(std::make_unique<THyperText>(FForm.get())),
+      FColor(ColorToRGB(clBtnFace)) {
+    Configure();
+}
+
+TPageView::~TPageView() {
+    FView.reset();
+}
+
+void TPageView::Configure() {
+    THyperText& view = *FView;
+    view.IndexStyleObject().SetHeight(70);
+    TFont& font = *view.DefaultStyle().Font();
+    font.SetName("Times new roman");
+    font.SetSize(13);
+    view.DefaultStyle().SetAlignment(haPage);
+    view.SetTabSize(5);
+    view.OnGraphicLoad = [this](THyperText*, TGraphic* Graphic, const AnsiString& Name,
+                                bool& Processed, bool& Aborted) {
+        if (!Graphic || !FBook.Pictures.Data) return;
+        FBook.Pictures.LoadPicture(
+            Name, [Graphic](TStream& Stream) { Graphic->LoadFromStream(Stream); }, Processed,
+            Aborted);
+    };
+}
+
+bool TPageView::Load(const TPageRequest& Request, std::string& Error) {
+    TStringList lines;
+    if (!Request.Markup.empty()) {
+        AnsiString text;
+        if (!ReadMarkupFile(Request.Markup, text, Error)) return false;
+        lines.SetText(text);
+    } else {
+        if (!LoadBook(Request.Book, FBook)) {
+            Error = FBook.Error;
+            return false;
+        }
+        const TPLBDataItem* page = nullptr;
+        for (const auto& item : FBook.Book->Items)
+            if (item->Number == Request.Page) {
+                page = item.get();
+                break;
+            }
+        if (!page) {
+            Error = Request.Book + ": no page " + std::to_string(Request.Page);
+            return false;
+        }
+        lines.Assign(page->Lines);
+        FColor = ColorToRGB(page->Color);
+    }
+    FView->SetColor(FColor);
+    // Without stretching, the view's size becomes its real size.
+    FView->SetBoundsRect(Bounds(0, 0, Request.Width, Request.Height));
+    FView->SetLines(lines);
+    return true;
+}
+
+const TMetafile& TPageView::Render() {
+    FView->RenderIfDirty();
+    return FView->Rendering();
+}
+
+bool TPageView::Zoom(int Step) {
+    if (Step == 0) return true;
+    const int h = std::abs(FView->DefaultStyle().Font()->Height());
+    if (h <= 0) return false;
+    const int64_t width = int64_t{h + Step} * Control().RealWidth() / h;
+    const int64_t height = int64_t{h + Step} * Control().RealHeight() / h;
+    if (width < 1 || height < 1 || width > MaxSide || height > MaxSide) return false;
+    FView->SetStretch(true);
+    FView->SetBoundsRect(Bounds(0, 0, static_cast<int>(width), static_cast<int>(height)));
+    return true;
+}
+
+bool TPageView::SavePng(const std::string& FileName) {
+    const TMetafile& rendering = Render();
+    TPicture picture;
+    TBitmap& bitmap = picture.Bitmap();
+    bitmap.SetSize(FView->Width(), FView->Height());
+    TCanvas& canvas = bitmap.Canvas();
+    canvas.Brush().SetColor(FColor);
+    canvas.Brush().SetStyle(bsSolid);
+    canvas.FillRect(FView->ClientRect());
+    if (FView->Width() == Control().RealWidth() && FView->Height() == Control().RealHeight())
+        canvas.Draw(0, 0, &rendering);
+    else
+        canvas.StretchDraw(FView->ClientRect(), &rendering);
+    return picture.SaveToPngFile(FileName);
+}
