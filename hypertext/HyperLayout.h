@@ -39,6 +39,8 @@ private:
     void LayoutBorder(THyperWord& Anchor, int Index);
     // A box anchored by source word Index that text has to avoid.
     const THyperBorder* AvoidedBox(int Index) const;
+    // The boxes text has to avoid, anchored from FClearFrom on, in word order.
+    std::vector<const THyperBorder*> AvoidedBoxes() const;
     // Whether box B's rows [top, bottom) meet the band of Height rows at Y.
     static bool MeetsBand(const TRect& B, int Y, int Height);
 
@@ -53,4 +55,5 @@ private:
     int FNext = 0;
     int FClearFrom = 0;
     std::vector<TAnchor> FAnchors; // one per source word
+    std::vector<int> FAnchored;    // the source words that anchor a box, in order
 };

@@ -6,6 +6,13 @@ const THyperBorder* THyperLayout::AvoidedBox(int Index) const {
     return anchor.Box && anchor.Box->Side != 0 && !anchor.Over ? anchor.Box : nullptr;
 }
 
+std::vector<const THyperBorder*> THyperLayout::AvoidedBoxes() const {
+    std::vector<const THyperBorder*> boxes;
+    for (auto i = FAnchored.rbegin(); i != FAnchored.rend() && *i >= FClearFrom; ++i)
+        if (const THyperBorder* box = AvoidedBox(*i)) boxes.insert(boxes.begin(), box);
+    return boxes;
+}
+
 // A left box stands at the area's left edge, a right box at its right edge,
 // below the earlier boxes of its side; the margin keeps the text beside it
 // (and its own content) apart from the box's inner edge.
@@ -24,8 +31,9 @@ void THyperLayout::LayoutBorder(THyperWord& Anchor, int Index) {
     content.Right = left && margin ? outer.Right - m + 1 : outer.Right + 1;
 
     outer.Top = FY;
-    for (int i = FClearFrom; i < Index; ++i) {
-        const TAnchor& earlier = FAnchors[static_cast<size_t>(i)];
+    for (auto a = FAnchored.rbegin(); a != FAnchored.rend() && *a >= FClearFrom; ++a) {
+        if (*a >= Index) continue;
+        const TAnchor& earlier = FAnchors[static_cast<size_t>(*a)];
         if (earlier.Box && earlier.Box->Side == box.Side && !earlier.Over)
             outer.Top = std::max(outer.Top, earlier.Box->Bounds.Bottom);
     }

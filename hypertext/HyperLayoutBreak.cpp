@@ -69,6 +69,8 @@ void THyperLayout::CopyWord(THyperWord& Target, THyperWord& Source, int Index) {
     Target.Joined = Source.Joined;
     Target.ParagraphEnd = Source.ParagraphEnd;
     Target.Text = Source.Text;
-    if (Target.Border)
+    if (Target.Border) {
         FAnchors[static_cast<size_t>(Index)] = {Target.Border.get(), style.OverBorders()};
+        FAnchored.push_back(Index);
+    }
 }

@@ -74,26 +74,22 @@ bool THyperLayout::MeetsBand(const TRect& B, int Y, int Height) {
 void THyperLayout::NextArea(const THyperWord& Last) {
     FX0 = FLeft;
     FAvail = FWidth;
+    const std::vector<const THyperBorder*> boxes = AvoidedBoxes();
     if (Last.ClearBorders) {
-        for (int i = FClearFrom; i < FNext; ++i)
-            if (const THyperBorder* box = AvoidedBox(i)) FY = std::max(FY, box->Bounds.Bottom);
+        for (const THyperBorder* box : boxes)
+            FY = std::max(FY, box->Bounds.Bottom);
         FClearFrom = FNext;
         return;
     }
+    if (boxes.empty()) return;
     for (;;) {
-        int lowest = 0;
-        for (int i = FNext - 1; i >= FClearFrom; --i)
-            if (const THyperBorder* box = AvoidedBox(i)) {
-                lowest = box->Bounds.Bottom;
-                break;
-            }
+        int lowest = boxes.back()->Bounds.Bottom;
         int x0 = FLeft;
         int right = FLeft + FWidth;
         bool beside = false;
         int nearest = 0; // the highest bottom below y of the boxes beside the band
-        for (int i = FClearFrom; i < FNext; ++i) {
-            const THyperBorder* box = AvoidedBox(i);
-            if (!box || !MeetsBand(box->Bounds, FY, Last.LineHeight)) continue;
+        for (const THyperBorder* box : boxes) {
+            if (!MeetsBand(box->Bounds, FY, Last.LineHeight)) continue;
             beside = true;
             lowest = std::min(lowest, box->Bounds.Bottom);
             if (box->Bounds.Bottom > FY && (nearest <= FY || box->Bounds.Bottom < nearest))

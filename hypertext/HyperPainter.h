@@ -28,6 +28,8 @@ private:
     void PaintLine(const TRect& Area, const THyperString& Line, const THyperWord*& Previous);
     void DrawWord(const TRect& Area, THyperWord& Word, const TPlaced& P);
     void SelectFont(const THyperWord& Word, int IndexFont);
+    // Whether a word's drawing can reach the canvas's visible area.
+    bool Visible(const THyperWord& Word, const TPlaced& P) const;
 
     // Links (HyperPaintLinks.cpp).
     void AddLinkRect(const THyperWord& Word, const THyperWord* Next, const TPlaced& P);
@@ -43,6 +45,7 @@ private:
     THyperText& FControl;
     TCanvas& FCanvas;
     THyperMeasure& FMeasure;
+    TRect FClip; // the visible area; empty: draw everything
     // The links met in this paint: their first run replaces their rectangles.
     std::map<int, THyperLink*> FLinks;
 };

@@ -6,7 +6,7 @@
 #include "platform/Canvas.h"
 
 THyperPainter::THyperPainter(THyperText& Control, TCanvas& Canvas)
-    : FControl(Control), FCanvas(Canvas), FMeasure(Control.Measure()) {}
+    : FControl(Control), FCanvas(Canvas), FMeasure(Control.Measure()), FClip(Canvas.ClipRect()) {}
 
 void THyperText::OutText(TCanvas& Canvas, const TRect& Area, const THyperLines& Lines) {
     THyperPainter(*this, Canvas).OutText(Area, Lines);
@@ -75,11 +75,24 @@ void THyperPainter::PaintLine(const TRect& Area, const THyperString& Line,
         if (word.LinkId != -1) AddLinkRect(word, next, p);
         FCanvas.Brush().SetColor(word.Style->BackColor());
         FCanvas.Brush().SetStyle(word.Style->Background() ? bsSolid : bsClear);
-        DrawWord(Area, word, p);
-        if (p.M.Gap > 0 && next) PaintGap(word, *next, p);
+        if (Visible(word, p)) {
+            DrawWord(Area, word, p);
+            if (p.M.Gap > 0 && next) PaintGap(word, *next, p);
+        }
         x += p.M.Width + p.M.Gap;
         Previous = &word;
     }
+}
+
+// Words are laid out and their links registered wherever they are, but what
+// lies wholly outside the visible area (a page longer than its real size) is
+// not drawn: it could never be seen. Glyphs may overhang their cell, so the
+// test allows a word's height around it.
+bool THyperPainter::Visible(const THyperWord& Word, const TPlaced& P) const {
+    if (FClip.IsEmpty() || IsPageBackground(Word) || Word.Border) return true;
+    const int reach = P.M.Height;
+    return P.X + P.M.Width + P.M.Gap + reach > FClip.Left && P.X - reach < FClip.Right &&
+           P.Y + P.M.Height + reach > FClip.Top && P.Y - reach < FClip.Bottom;
 }
 
 void THyperPainter::SelectFont(const THyperWord& Word, int IndexFont) {

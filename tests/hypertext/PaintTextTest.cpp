@@ -155,3 +155,15 @@ TEST(PaintText, PaintingWaitsUntilTheViewIsReady) {
     EXPECT_TRUE(page.View().PaintTo(canvas));
     EXPECT_GT(metafile.RecordCount(), 0);
 }
+
+TEST(PaintText, WordsBelowTheRealSizeAreNotDrawnButTheirLinksRegister) {
+    TLayoutPage page(200, 40);
+    page.Show("one<p>two<p>three<p>four<p><a=9>five</a><p>");
+    const TRect five = page.Painted("five");
+    ASSERT_GT(five.Top, 40 + five.Height());
+    const std::string trace = page.View().Rendering().Trace();
+    EXPECT_NE(trace.find("\"one\""), std::string::npos);
+    EXPECT_EQ(trace.find("\"five\""), std::string::npos);
+    ASSERT_EQ(RectsOf(page.View(), 9).size(), 1u);
+    EXPECT_EQ(RectsOf(page.View(), 9)[0].Top, five.Top);
+}
