@@ -16,6 +16,7 @@
 #include "platform/Metafile.h"
 #include "platform/PainterCanvas.h"
 
+#include "platform/FontCache.h"
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QFile>
@@ -23,6 +24,7 @@
 #include <QPicture>
 #include <QTextDocument>
 #include <QWidget>
+
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <cstdlib>
@@ -83,7 +85,10 @@ struct TOurPage {
         lines.SetText(ReadData(page + ".tag"));
     }
     void Load() {
-        if (!warm) view->Measure().Clear();
+        if (!warm) {
+            view->Measure().Clear();
+            ClearTextWidthCaches();
+        }
         view->SetLines(lines);
     }
     static inline bool warm = false;

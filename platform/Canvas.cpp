@@ -107,7 +107,7 @@ int TCanvas::TextHeight(const AnsiString& Text) const {
 
 TSize TCanvas::TextExtent(const AnsiString& Text) const {
     auto entry = FontEntryFor(*FFont);
-    return TSize{entry->Metrics.horizontalAdvance(ToQString(Text)), entry->Height};
+    return TSize{entry->TextWidth(Text), entry->Height};
 }
 
 TTextMetric TCanvas::TextMetrics() const {

@@ -101,7 +101,7 @@ void TMetafileCanvas::AddUnbounded(std::shared_ptr<TMetaRecord> Record) {
 void TMetafileCanvas::DoTextOut(int X, int Y, const AnsiString& Text) {
     Sync(nFont | nBrush | nText);
     auto font = FontEntryFor(Font());
-    int width = font->Metrics.horizontalAdvance(ToQString(Text));
+    int width = font->TextWidth(Text);
     // Glyphs may reach beyond their advance and cell: allow half a cell around.
     int reach = font->Height / 2 + 1;
     QRectF box(-width - reach, -font->Height - reach, 2 * (width + reach),

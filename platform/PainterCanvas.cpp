@@ -523,7 +523,7 @@ QPointF AlignOffset(unsigned Align, int Width, const TFontEntry& Font) {
 void TPainterCanvas::DoTextOut(int X, int Y, const AnsiString& Text) {
     auto font = FontEntryFor(Font());
     QString text = ToQString(Text);
-    int width = font->Metrics.horizontalAdvance(text);
+    int width = font->TextWidth(Text);
     FPainter->save();
     FPainter->setCompositionMode(QPainter::CompositionMode_SourceOver);
     FPainter->translate(X, Y);
