@@ -117,9 +117,9 @@ TTextMetric TCanvas::TextMetrics() const {
     tm.tmDescent = entry->Descent;
     tm.tmHeight = entry->Height;
     tm.tmInternalLeading = std::max(0, entry->Height - entry->EmPixels);
-    tm.tmExternalLeading = std::max(0, entry->Metrics.leading());
-    tm.tmAveCharWidth = entry->Metrics.averageCharWidth();
-    tm.tmMaxCharWidth = entry->Metrics.maxWidth();
+    tm.tmExternalLeading = std::max(0, entry->Leading);
+    tm.tmAveCharWidth = entry->AveCharWidth;
+    tm.tmMaxCharWidth = entry->MaxCharWidth;
     return tm;
 }
 

@@ -2,55 +2,66 @@
 
 #include "platform/QtConvert.h"
 
-#include <QByteArray>
-#include <QHash>
-
 namespace {
 
-constexpr int MaxEntries = 512;
+constexpr size_t MaxEntries = 512;
 constexpr size_t MaxWidthsPerFont = 65536;
 
-QByteArray KeyOf(const TFont& Font) {
-    LOGFONTA lf = Font.LogFont();
-    QByteArray key(reinterpret_cast<const char*>(&lf), sizeof lf);
-    key.append(static_cast<char>(Font.Pitch()));
-    key.append(Font.Name().data(), static_cast<qsizetype>(Font.Name().size()));
-    return key;
+// The fonts seen so far by their full description, and the last one asked
+// for: text is mostly measured and drawn many times in a row in one font.
+struct TFontEntries {
+    std::unordered_map<std::string, std::shared_ptr<const TFontEntry>> Map;
+    std::string Scratch;
+    std::string LastKey;
+    std::shared_ptr<const TFontEntry> Last;
+};
+
+TFontEntries& Entries() {
+    static TFontEntries entries;
+    return entries;
 }
 
-} // namespace
+void BuildKey(const TFont& Font, std::string& Key) {
+    const LOGFONTA lf = Font.LogFont();
+    Key.assign(reinterpret_cast<const char*>(&lf), sizeof lf);
+    Key.push_back(static_cast<char>(Font.Pitch()));
+    Key.append(Font.Name());
+}
 
-namespace {
-
-QHash<QByteArray, std::shared_ptr<const TFontEntry>>& Entries() {
-    static QHash<QByteArray, std::shared_ptr<const TFontEntry>> cache;
-    return cache;
+std::shared_ptr<const TFontEntry> MakeEntry(const TFont& Font) {
+    QFont font = ToQFont(Font);
+    QFontMetrics metrics(font);
+    return std::make_shared<const TFontEntry>(TFontEntry{font,
+                                                         metrics,
+                                                         metrics.ascent(),
+                                                         metrics.descent(),
+                                                         metrics.ascent() + metrics.descent(),
+                                                         font.pixelSize(),
+                                                         metrics.leading(),
+                                                         metrics.averageCharWidth(),
+                                                         metrics.maxWidth(),
+                                                         {}});
 }
 
 } // namespace
 
 void ClearTextWidthCaches() {
-    for (const auto& entry : Entries())
+    for (const auto& [key, entry] : Entries().Map)
         entry->WidthCache.clear();
 }
 
 std::shared_ptr<const TFontEntry> FontEntryFor(const TFont& Font) {
-    auto& cache = Entries();
-    QByteArray key = KeyOf(Font);
-    auto hit = cache.constFind(key);
-    if (hit != cache.constEnd()) return *hit;
-    if (cache.size() >= MaxEntries) cache.clear();
-    QFont font = ToQFont(Font);
-    QFontMetrics metrics(font);
-    auto entry = std::make_shared<const TFontEntry>(TFontEntry{font,
-                                                               metrics,
-                                                               metrics.ascent(),
-                                                               metrics.descent(),
-                                                               metrics.ascent() + metrics.descent(),
-                                                               font.pixelSize(),
-                                                               {}});
-    cache.insert(key, entry);
-    return entry;
+    TFontEntries& cache = Entries();
+    BuildKey(Font, cache.Scratch);
+    if (cache.Last && cache.Scratch == cache.LastKey) return cache.Last;
+    auto hit = cache.Map.find(cache.Scratch);
+    if (hit == cache.Map.end()) {
+        if (cache.Map.size() >= MaxEntries) cache.Map.clear();
+        hit = cache.Map.emplace(cache.Scratch, MakeEntry(Font)).first;
+    }
+    cache.LastKey = cache.Scratch;
+    cache.Last = hit->second;
+    return cache.Last;
 }
 
 int TFontEntry::TextWidth(const std::string& Text) const {

@@ -17,6 +17,9 @@ struct TFontEntry {
     int Descent;
     int Height; // ascent + descent, the cell height
     int EmPixels;
+    int Leading;
+    int AveCharWidth;
+    int MaxCharWidth;
 
     // The advance width of a code page 1251 text, measured once per font and
     // text: pages measure the same words again and again, and every text

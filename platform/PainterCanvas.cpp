@@ -522,19 +522,29 @@ QPointF AlignOffset(unsigned Align, int Width, const TFontEntry& Font) {
 
 void TPainterCanvas::DoTextOut(int X, int Y, const AnsiString& Text) {
     auto font = FontEntryFor(Font());
-    QString text = ToQString(Text);
-    int width = font->TextWidth(Text);
-    FPainter->save();
-    FPainter->setCompositionMode(QPainter::CompositionMode_SourceOver);
-    FPainter->translate(X, Y);
-    if (Font().Escapement() != 0) FPainter->rotate(-Font().Escapement() / 10.0);
-    QPointF at = AlignOffset(TextAlign(), width, *font);
+    const int width = font->TextWidth(Text);
+    // Pages draw many words in a row: the painter's state is changed only
+    // where text needs it and put back afterwards, without a full save.
+    const bool rotated = Font().Escapement() != 0;
+    if (rotated) {
+        FPainter->save();
+        FPainter->translate(X, Y);
+        FPainter->rotate(-Font().Escapement() / 10.0);
+        X = Y = 0;
+    }
+    const QPainter::CompositionMode mode = FPainter->compositionMode();
+    if (mode != QPainter::CompositionMode_SourceOver)
+        FPainter->setCompositionMode(QPainter::CompositionMode_SourceOver);
+    const QPointF at = AlignOffset(TextAlign(), width, *font) + QPointF(X, Y);
     if (Brush().Style() == bsSolid && !Brush().HasPattern())
         FPainter->fillRect(QRectF(at.x(), at.y(), width, font->Height), ToQColor(Brush().Color()));
+    const QPen pen = FPainter->pen();
     FPainter->setFont(font->Font);
     FPainter->setPen(ToQColor(Font().Color()));
-    FPainter->drawText(QPointF(at.x(), at.y() + font->Ascent), text);
-    FPainter->restore();
+    FPainter->drawText(QPointF(at.x(), at.y() + font->Ascent), ToQString(Text));
+    FPainter->setPen(pen);
+    if (mode != QPainter::CompositionMode_SourceOver) FPainter->setCompositionMode(mode);
+    if (rotated) FPainter->restore();
 }
 
 void TPainterCanvas::DoDrawText(const AnsiString& Text, const TRect& Rect, unsigned Flags) {
