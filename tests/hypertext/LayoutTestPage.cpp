@@ -30,6 +30,13 @@ void TLayoutPage::Show(const AnsiString& Markup) {
     FView->RenderIfDirty();
 }
 
+void TLayoutPage::Relayout() {
+    FPainted.clear();
+    FOrder.clear();
+    FView->Update();
+    FView->RenderIfDirty();
+}
+
 const THyperWord& TLayoutPage::Word(const AnsiString& Text) const {
     for (const THyperWord* word : FOrder)
         if (word->Text == Text) return *word;

@@ -17,6 +17,8 @@ public:
 
     // Lays out and paints Markup.
     void Show(const AnsiString& Markup);
+    // Lays the same page out and paints it again (the words are new ones).
+    void Relayout();
     THyperText& View() { return *FView; }
     const THyperLines& Lines() const { return FView->TextLines(); }
     const THyperString& Line(size_t Index) const { return *Lines().at(Index); }

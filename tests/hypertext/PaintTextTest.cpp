@@ -69,8 +69,7 @@ TEST(PaintText, ALinkInSeparateRunsCollectsAllItsRectanglesOncePerPaint) {
     TLayoutPage page(400, 200);
     page.Show("<a=3>first</a> middle <a=3>again</a>");
     EXPECT_EQ(RectsOf(page.View(), 3).size(), 2u);
-    page.View().Update();
-    page.View().RenderIfDirty();
+    page.Relayout();
     EXPECT_EQ(RectsOf(page.View(), 3).size(), 2u) << "a new paint replaces the rectangles";
     EXPECT_EQ(RectsOf(page.View(), 3)[1].Left, page.Painted("again").Left);
 }
