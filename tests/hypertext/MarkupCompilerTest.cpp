@@ -1,4 +1,5 @@
 #include "hypertext/MarkupCompiler.h"
+#include "common/HexBytes.h"
 #include "hypertext/MarkupKeywords.h"
 
 #include <cstdio>
@@ -6,18 +7,8 @@
 
 namespace {
 
-std::string Hex(const std::vector<uint8_t>& bytes) {
-    std::string out;
-    char b[4];
-    for (size_t i = 0; i < bytes.size(); ++i) {
-        std::snprintf(b, sizeof b, i ? " %02x" : "%02x", bytes[i]);
-        out += b;
-    }
-    return out;
-}
-
 std::string Compiled(const AnsiString& text) {
-    return Hex(CompileMarkup(text));
+    return HexBytes(CompileMarkup(text));
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 // The vector picture language compiled to byte code.
+#include "common/HexBytes.h"
 #include "hypertext/VectorPictureCompiler.h"
 
 #include <cstdio>
@@ -7,14 +8,7 @@
 namespace {
 
 std::string Code(const AnsiString& Script) {
-    const std::vector<uint8_t> code = vpic::CompileVectorPicture(Script);
-    std::string out;
-    char b[4];
-    for (size_t i = 0; i < code.size(); ++i) {
-        std::snprintf(b, sizeof b, i ? " %02x" : "%02x", code[i]);
-        out += b;
-    }
-    return out;
+    return HexBytes(vpic::CompileVectorPicture(Script));
 }
 
 } // namespace

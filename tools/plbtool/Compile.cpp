@@ -1,6 +1,7 @@
 // plbtool compile: the compiled records of a markup file, as hexadecimal bytes.
 #include "Commands.h"
 #include "MarkupInput.h"
+#include "common/HexBytes.h"
 #include "hypertext/MarkupCompiler.h"
 
 #include <cstdio>
@@ -12,13 +13,6 @@ int RunCompile(const TCommandArgs& Args) {
     std::string error;
     if (!ReadMarkupFile(Args[1], text, error)) return Fail(error);
     const std::vector<uint8_t> records = CompileMarkup(text);
-    std::string hex;
-    hex.reserve(records.size() * 3);
-    char byte[4];
-    for (size_t i = 0; i < records.size(); ++i) {
-        std::snprintf(byte, sizeof byte, i ? " %02x" : "%02x", records[i]);
-        hex += byte;
-    }
-    std::printf("%s\n", hex.c_str());
+    std::printf("%s\n", HexBytes(records).c_str());
     return 0;
 }

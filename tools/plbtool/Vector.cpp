@@ -2,6 +2,7 @@
 // renders it to PNG, or lists the links one paint registers.
 #include "Commands.h"
 #include "MarkupInput.h"
+#include "common/HexBytes.h"
 #include "common/Json.h"
 #include "hypertext/VectorPicture.h"
 #include "platform/Cp1251.h"
@@ -66,17 +67,6 @@ bool ParseArgs(const TCommandArgs& Args, TVectorArgs& Result) {
     return !Result.Script.empty() && Result.Output != TOutput::None;
 }
 
-std::string Hex(const std::vector<uint8_t>& Bytes) {
-    std::string hex;
-    hex.reserve(Bytes.size() * 3);
-    char byte[4];
-    for (size_t i = 0; i < Bytes.size(); ++i) {
-        std::snprintf(byte, sizeof byte, i ? " %02x" : "%02x", Bytes[i]);
-        hex += byte;
-    }
-    return hex;
-}
-
 std::string LinksJson(const THyperLink* Link) {
     std::string out = "[";
     for (const THyperLink* l = Link; l; l = l->Next()) {
@@ -109,7 +99,7 @@ int RunVector(const TCommandArgs& Args) {
     picture.Lines().SetText(text);
     picture.Changed(&picture.Lines());
     if (args.Output == TOutput::Bytecode) {
-        std::printf("%s\n", Hex(picture.Compiled()).c_str());
+        std::printf("%s\n", HexBytes(picture.Compiled()).c_str());
         return 0;
     }
 
