@@ -2,7 +2,8 @@
 
 #include "hypertext/HyperMacros.h"
 
-THyperWord::THyperWord(const THyperWord* From) : Style(std::make_unique<THyperStyle>()) {
+THyperWord::THyperWord(const THyperWord* From)
+    : Style(From ? From->Style : std::make_shared<THyperStyle>()) {
     Assign(From);
 }
 
@@ -14,12 +15,23 @@ void THyperWord::Assign(const THyperWord* From) {
         IndexKind = From->IndexKind;
         Hint = From->Hint;
         LinkId = From->LinkId;
-        Style->Assign(*From->Style);
+        Style = From->Style;
         MinWidth = From->MinWidth;
         LineHeight = From->LineHeight;
     }
     ShiftX = ShiftY = 0;
     LineBreak = Joined = ParagraphEnd = ClearBorders = false;
+}
+
+THyperStyle& THyperWord::OwnStyle() {
+    if (Style.use_count() > 1) {
+        auto own = std::make_shared<THyperStyle>();
+        own->Assign(*Style);
+        Style = std::move(own);
+    }
+    // Every style is made non-const (make_shared above and in the
+    // constructor); words hold it as const only so that changes go through here.
+    return const_cast<THyperStyle&>(*Style);
 }
 
 THyperString::THyperString(const THyperString* From) {

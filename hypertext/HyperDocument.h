@@ -12,11 +12,13 @@ class THyperBorder;
 class THyperMacros;
 
 // One run of text, one space or tab, or one embedded object of a page, with
-// its own style copy and the attributes the markup gave it.
+// its style and the attributes the markup gave it. Neighbouring words share
+// one style object until one of them changes it (OwnStyle): a page has few
+// distinct styles and many words.
 class THyperWord {
 public:
     // A word with LinkId -1 and a default style that takes on From's carried
-    // attributes (see Assign).
+    // attributes (see Assign), sharing From's style.
     explicit THyperWord(const THyperWord* From = nullptr);
     ~THyperWord();
     THyperWord(const THyperWord&) = delete;
@@ -38,7 +40,9 @@ public:
     bool ParagraphEnd = false;
     bool ClearBorders = false;
     int LinkId = -1;
-    std::unique_ptr<THyperStyle> Style;
+    std::shared_ptr<const THyperStyle> Style;
+    // The word's style to change: a copy of its own when it is shared.
+    THyperStyle& OwnStyle();
     AnsiString Text;
     int MinWidth = 0;
     int LineHeight = 0;

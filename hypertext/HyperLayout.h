@@ -2,6 +2,9 @@
 
 #include "hypertext/HyperText.h"
 
+#include <array>
+#include <memory>
+#include <unordered_map>
 #include <vector>
 
 class THyperMeasure;
@@ -28,6 +31,12 @@ private:
     int LineEnd(int First);
     std::unique_ptr<THyperString> CopyLine(int First, int Last);
     void CopyWord(THyperWord& Target, THyperWord& Source, int Index);
+    // The style of a line word made from a source style: colours as RGB
+    // values and, for a link, the link colour (underlined or not). Made once
+    // per source style and kind; words of one style share it.
+    enum TLineStyle { lsPlain, lsLink, lsUnderlinedLink };
+    const std::shared_ptr<const THyperStyle>&
+    LineStyle(const std::shared_ptr<const THyperStyle>& Source, TLineStyle Kind);
 
     // Measuring (HyperLayoutLine.cpp): the line's ascent, descent, lift, free
     // space and gaps, and the height it adds to y.
@@ -56,4 +65,6 @@ private:
     int FClearFrom = 0;
     std::vector<TAnchor> FAnchors; // one per source word
     std::vector<int> FAnchored;    // the source words that anchor a box, in order
+    std::unordered_map<const THyperStyle*, std::array<std::shared_ptr<const THyperStyle>, 3>>
+        FLineStyles;
 };

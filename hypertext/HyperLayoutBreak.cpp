@@ -51,16 +51,10 @@ std::unique_ptr<THyperString> THyperLayout::CopyLine(int First, int Last) {
 // RGB values, and a link word is drawn in the link colour, underlined unless
 // it is an index.
 void THyperLayout::CopyWord(THyperWord& Target, THyperWord& Source, int Index) {
-    THyperStyle& style = *Target.Style;
-    TFont& font = *style.Font();
-    style.SetBackColor(ColorToRGB(style.BackColor()));
-    style.SetLinkColor(ColorToRGB(style.LinkColor()));
-    font.SetColor(ColorToRGB(font.Color()));
-    if (Target.LinkId != -1) {
-        font.SetColor(style.LinkColor());
-        if (style.UnderlineLinks() && Target.IndexKind == 0)
-            font.SetStyle(font.Style() + TFontStyles{fsUnderline});
-    }
+    TLineStyle kind = lsPlain;
+    if (Target.LinkId != -1)
+        kind = Source.Style->UnderlineLinks() && Target.IndexKind == 0 ? lsUnderlinedLink : lsLink;
+    Target.Style = LineStyle(Source.Style, kind);
     Target.Border = std::move(Source.Border);
     Target.ClearBorders = Source.ClearBorders;
     Target.ShiftX = Source.ShiftX;
@@ -70,7 +64,29 @@ void THyperLayout::CopyWord(THyperWord& Target, THyperWord& Source, int Index) {
     Target.ParagraphEnd = Source.ParagraphEnd;
     Target.Text = Source.Text;
     if (Target.Border) {
-        FAnchors[static_cast<size_t>(Index)] = {Target.Border.get(), style.OverBorders()};
+        FAnchors[static_cast<size_t>(Index)] = {Target.Border.get(), Target.Style->OverBorders()};
         FAnchored.push_back(Index);
     }
+}
+
+const std::shared_ptr<const THyperStyle>&
+THyperLayout::LineStyle(const std::shared_ptr<const THyperStyle>& Source, TLineStyle Kind) {
+    std::shared_ptr<const THyperStyle>& made = FLineStyles[Source.get()][Kind];
+    if (made) return made;
+    const THyperStyle& source = *Source;
+    const TFont& sourceFont = *source.Font();
+    if (Kind == lsPlain && ColorToRGB(source.BackColor()) == source.BackColor() &&
+        ColorToRGB(source.LinkColor()) == source.LinkColor() &&
+        ColorToRGB(sourceFont.Color()) == sourceFont.Color())
+        return made = Source; // nothing to change
+    auto style = std::make_shared<THyperStyle>();
+    style->Assign(source);
+    TFont& font = *style->Font();
+    style->SetBackColor(ColorToRGB(style->BackColor()));
+    style->SetLinkColor(ColorToRGB(style->LinkColor()));
+    font.SetColor(ColorToRGB(font.Color()));
+    if (Kind != lsPlain) font.SetColor(style->LinkColor());
+    if (Kind == lsUnderlinedLink) font.SetStyle(font.Style() + TFontStyles{fsUnderline});
+    made = std::move(style);
+    return made;
 }

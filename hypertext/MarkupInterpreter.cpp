@@ -29,7 +29,13 @@ private:
     void OpenBorder(const TRecord& r);
     void CloseBorder(int side);
     size_t Macros(const TRecord& r);
-    int FontPixelHeight() const { return -target->Font()->Height(); }
+    // The style that style records change: an open block's working style, or
+    // the current word's own.
+    THyperStyle& Target() { return block >= 0 ? host.WorkingStyle(block) : Current()->OwnStyle(); }
+    const THyperStyle& TargetView() const {
+        return block >= 0 ? host.WorkingStyle(block) : *Current()->Style;
+    }
+    int FontPixelHeight() const { return -TargetView().Font()->Height(); }
     int MeasureWidth(const AnsiString& text);
 
     const std::vector<uint8_t>& records;
@@ -37,7 +43,6 @@ private:
     std::unique_ptr<THyperString> root;
     THyperString* filling = nullptr;
     THyperWord* previous = nullptr;
-    THyperStyle* target = nullptr;
     int block = -1; // working style of an open <STYLEn> block
     TStyleRecordState colours;
     bool noSpace = false;
@@ -48,7 +53,6 @@ void TInterpreter::NewWord(bool joined) {
     previous = Current();
     filling->Words.push_back(std::make_unique<THyperWord>(previous));
     Current()->Joined = joined;
-    if (block < 0) target = Current()->Style.get();
     noSpace = false;
 }
 
@@ -93,28 +97,26 @@ bool TInterpreter::StyleBlock(const TRecord& r) {
     if (r.Keyword >= kwStyle0 && r.Keyword <= kwStyleF) {
         if (r.Tag == rtSet) {
             block = r.Keyword - kwStyle0;
-            target = &host.WorkingStyle(block);
         } else if (r.Tag == rtReset) {
             block = -1;
-            target = Current()->Style.get();
         }
         return true;
     }
     if (r.Keyword == kwStyle && block < 0) {
         if (r.Tag == rtSet && r.ValueKeyword >= kwStyle0 && r.ValueKeyword <= kwStyleF)
-            Current()->Style->Assign(host.WorkingStyle(r.ValueKeyword - kwStyle0));
+            Current()->OwnStyle().Assign(host.WorkingStyle(r.ValueKeyword - kwStyle0));
         else if (r.Tag == rtReset)
-            Current()->Style->Assign(host.DefaultStyle());
+            Current()->OwnStyle().Assign(host.DefaultStyle());
         return true;
     }
     return r.Keyword == kwStyle;
 }
 
 int TInterpreter::MeasureWidth(const AnsiString& text) {
-    if (target != Current()->Style.get() || Current()->IndexKind == 0)
-        return host.TextWidth(*target->Font(), text);
+    const TFont& targetFont = *TargetView().Font();
+    if (block >= 0 || Current()->IndexKind == 0) return host.TextWidth(targetFont, text);
     TFont font;
-    font.Assign(*target->Font());
+    font.Assign(targetFont);
     font.SetHeight(font.Height() * host.IndexStyle().Height() / 100);
     return host.TextWidth(font, text);
 }
@@ -158,14 +160,12 @@ void TInterpreter::OpenBorder(const TRecord& r) {
     content->First()->Assign(filling->Last());
     filling = content;
     previous = nullptr;
-    if (block < 0) target = Current()->Style.get();
 }
 
 void TInterpreter::CloseBorder(int side) {
     if (!filling->Parent || filling->Side != side) return;
     filling = filling->Parent;
     previous = filling->Count() > 1 ? filling->Word(filling->Count() - 2) : nullptr;
-    if (block < 0) target = Current()->Style.get();
 }
 
 bool TInterpreter::WordAttribute(const TRecord& r) {
@@ -275,9 +275,8 @@ std::unique_ptr<THyperString> TInterpreter::Run() {
     filling = root.get();
     THyperWord* first = root->First();
     first->Joined = true;
-    first->Style->Assign(host.DefaultStyle());
+    first->OwnStyle().Assign(host.DefaultStyle());
     first->MinWidth = first->LineHeight = std::abs(host.DefaultStyle().Font()->Height());
-    target = first->Style.get();
     TRecord r;
     size_t position = 0;
     while (ReadRecord(records, position, r)) {
@@ -285,7 +284,8 @@ std::unique_ptr<THyperString> TInterpreter::Run() {
         if (r.Tag == rtText) {
             TextRun(r);
         } else if (Spacing(r) || StyleBlock(r)) {
-        } else if (ApplyStyleRecord(r, *target, host.DefaultStyle(), colours)) {
+        } else if (IsStyleRecord(r)) {
+            ApplyStyleRecord(r, Target(), host.DefaultStyle(), colours);
         } else if (r.Keyword == kwMacros) {
             position = Macros(r);
         } else if (block < 0) {

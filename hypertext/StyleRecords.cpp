@@ -111,8 +111,40 @@ bool FontRecord(const TRecord& r, THyperStyle& target, const THyperStyle& def) {
 
 } // namespace
 
+bool IsStyleRecord(const TRecord& r) {
+    switch (r.Keyword) {
+    case kwAlign:
+    case kwLayout:
+    case kwBackground:
+    case kwColor:
+    case kwLinkColor:
+    case kwRgbRed:
+    case kwRgbGreen:
+    case kwRgbBlue:
+    case kwInterval:
+    case kwMargin:
+    case kwDirect:
+    case kwOver:
+    case kwUl:
+    case kwCharset:
+    case kwPitch:
+    case kwFont:
+    case kwFontHeight:
+    case kwSize:
+    case kwFontWeight:
+    case kwB:
+    case kwI:
+    case kwU:
+    case kwS:
+        return true;
+    default:
+        return false;
+    }
+}
+
 bool ApplyStyleRecord(const TRecord& r, THyperStyle& target, const THyperStyle& def,
                       TStyleRecordState& state) {
+    if (!IsStyleRecord(r)) return false;
     const bool reset = r.Tag == rtReset;
     if ((r.Keyword == kwAlign || r.Keyword == kwLayout) && !reset && r.ValueKeyword < 0)
         return true; // no value word: nothing to apply

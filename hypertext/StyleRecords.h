@@ -11,8 +11,11 @@ struct TStyleRecordState {
     TKind Kind = ckBackground;
 };
 
+// Whether a record is a style attribute (what ApplyStyleRecord applies).
+bool IsStyleRecord(const markup::TRecord& Record);
+
 // Applies a style attribute record (alignment, layout, colours, font,
 // spacing, switches) to Target; a reset takes the value from Default.
-// Returns false for records that are not style attributes.
+// Returns false, changing nothing, for records that are not style attributes.
 bool ApplyStyleRecord(const markup::TRecord& Record, THyperStyle& Target,
                       const THyperStyle& Default, TStyleRecordState& State);

@@ -1,6 +1,9 @@
 #include "platform/FontCache.h"
 
+#include "platform/Cp1251.h"
 #include "platform/QtConvert.h"
+
+#include <cmath>
 
 namespace {
 
@@ -28,10 +31,53 @@ void BuildKey(const TFont& Font, std::string& Key) {
     Key.append(Font.Name());
 }
 
+// Characters set by Qt's shaping rather than from the table: controls, the
+// unassigned 0x98 and the soft hyphen, which shaping hides.
+bool ShapedOnly(unsigned char Byte) {
+    return Byte < 0x20 || Byte == 0x7F || Byte == 0x98 || Byte == 0xAD;
+}
+
+int RoundFixed(int64_t Fixed64) {
+    return static_cast<int>((Fixed64 + 32) >> 6);
+}
+
+// Fills the glyph table from the font's own glyphs and checks it against
+// Qt's measuring of a sample: a font whose engine sets text differently
+// (synthesised styles, stretching) keeps to shaping.
+void BuildGlyphTable(TFontEntry& Entry) {
+    Entry.Raw = QRawFont::fromFont(Entry.Font);
+    if (!Entry.Raw.isValid()) return;
+    QString chars;
+    std::string bytes;
+    for (int b = 0; b < 256; ++b)
+        if (!ShapedOnly(static_cast<unsigned char>(b))) {
+            chars.append(
+                QChar(static_cast<char16_t>(Cp1251ToUnicode(static_cast<unsigned char>(b)))));
+            bytes.push_back(static_cast<char>(b));
+        }
+    const QList<quint32> glyphs = Entry.Raw.glyphIndexesForString(chars);
+    if (glyphs.size() != static_cast<qsizetype>(bytes.size())) return;
+    const QList<QPointF> advances = Entry.Raw.advancesForGlyphIndexes(glyphs);
+    if (advances.size() != glyphs.size()) return;
+    for (size_t i = 0; i < bytes.size(); ++i) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        Entry.GlyphOf[b] = glyphs[static_cast<qsizetype>(i)];
+        Entry.Advance64[b] =
+            static_cast<int32_t>(std::lround(advances[static_cast<qsizetype>(i)].x() * 64));
+    }
+    static const std::string sample =
+        Utf8ToCp1251("The quick brown fox jumps over a lazy dog, 0123456789! "
+                     "СЪЕШЬ ЖЕ ЕЩЁ ЭТИХ мягких французских булок (ДА, ВЫПЕЙ ЧАЮ).");
+    Entry.UsesGlyphTable = true;
+    if (Entry.TextWidth(sample) != Entry.Metrics.horizontalAdvance(ToQString(sample)))
+        Entry.UsesGlyphTable = false;
+}
+
 std::shared_ptr<const TFontEntry> MakeEntry(const TFont& Font) {
     QFont font = ToQFont(Font);
+    font.setKerning(false);
     QFontMetrics metrics(font);
-    return std::make_shared<const TFontEntry>(TFontEntry{font,
+    auto entry = std::make_shared<TFontEntry>(TFontEntry{font,
                                                          metrics,
                                                          metrics.ascent(),
                                                          metrics.descent(),
@@ -40,7 +86,13 @@ std::shared_ptr<const TFontEntry> MakeEntry(const TFont& Font) {
                                                          metrics.leading(),
                                                          metrics.averageCharWidth(),
                                                          metrics.maxWidth(),
+                                                         QRawFont(),
+                                                         {},
+                                                         {},
+                                                         false,
                                                          {}});
+    BuildGlyphTable(*entry);
+    return entry;
 }
 
 } // namespace
@@ -65,10 +117,45 @@ std::shared_ptr<const TFontEntry> FontEntryFor(const TFont& Font) {
 }
 
 int TFontEntry::TextWidth(const std::string& Text) const {
+    if (UsesGlyphTable) {
+        int64_t width = 0;
+        bool complete = true;
+        for (char c : Text) {
+            const auto b = static_cast<unsigned char>(c);
+            if (GlyphOf[b] == 0) {
+                complete = false;
+                break;
+            }
+            width += Advance64[b];
+        }
+        if (complete) return RoundFixed(width);
+    }
     auto hit = WidthCache.find(Text);
     if (hit != WidthCache.end()) return hit->second;
     if (WidthCache.size() >= MaxWidthsPerFont) WidthCache.clear();
     const int width = Metrics.horizontalAdvance(ToQString(Text));
     WidthCache.emplace(Text, width);
     return width;
+}
+
+bool TFontEntry::GlyphRun(const std::string& Text, QGlyphRun& Run) const {
+    if (!UsesGlyphTable) return false;
+    QList<quint32> glyphs;
+    QList<QPointF> positions;
+    glyphs.reserve(static_cast<qsizetype>(Text.size()));
+    positions.reserve(static_cast<qsizetype>(Text.size()));
+    int64_t pen = 0;
+    for (char c : Text) {
+        const auto b = static_cast<unsigned char>(c);
+        if (GlyphOf[b] == 0) return false;
+        glyphs.append(GlyphOf[b]);
+        positions.append(QPointF(static_cast<qreal>(pen) / 64, 0));
+        pen += Advance64[b];
+    }
+    Run.setRawFont(Raw);
+    Run.setGlyphIndexes(glyphs);
+    Run.setPositions(positions);
+    Run.setUnderline(Font.underline());
+    Run.setStrikeOut(Font.strikeOut());
+    return true;
 }

@@ -4,14 +4,26 @@
 
 #include <QFont>
 #include <QFontMetrics>
+#include <QGlyphRun>
+#include <QRawFont>
+#include <array>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <unordered_map>
 
 // The Qt font of a TFont with its metrics, shared by every canvas: layout on
 // a recording canvas and drawing on a painting canvas measure alike.
+//
+// Text is set glyph by glyph without kerning or ligatures, the way the
+// system's text output does: each code page 1251 character has one glyph and
+// one advance (in 1/64 pixel, as Qt keeps them), looked up in a table built
+// once per font, so measuring a word is a sum and drawing it needs no
+// shaping. Characters the font has no glyph of its own for (and control
+// characters) leave the text to Qt's shaping, which can fall back to other
+// fonts.
 struct TFontEntry {
-    QFont Font;
+    QFont Font; // kerning off
     QFontMetrics Metrics;
     int Ascent;
     int Descent;
@@ -21,12 +33,20 @@ struct TFontEntry {
     int AveCharWidth;
     int MaxCharWidth;
 
-    // The advance width of a code page 1251 text, measured once per font and
-    // text: pages measure the same words again and again, and every text
-    // drawn is measured for the pen position and the display list's bounds.
-    int TextWidth(const std::string& Text) const;
+    QRawFont Raw;
+    std::array<quint32, 256> GlyphOf{};   // 0: no glyph of its own
+    std::array<int32_t, 256> Advance64{}; // advance in 1/64 pixel
 
-    mutable std::unordered_map<std::string, int> WidthCache; // used by TextWidth only
+    // The advance width of a code page 1251 text in whole pixels.
+    int TextWidth(const std::string& Text) const;
+    // The glyphs of Text and their pen positions from a baseline origin of
+    // (0, 0), with the font's underline and strike-out; false when Text has
+    // a character without a glyph of its own (draw it with QPainter::drawText).
+    bool GlyphRun(const std::string& Text, QGlyphRun& Run) const;
+
+    bool UsesGlyphTable = false;
+    // Widths of texts the table cannot measure; used by TextWidth only.
+    mutable std::unordered_map<std::string, int> WidthCache;
 };
 
 std::shared_ptr<const TFontEntry> FontEntryFor(const TFont& Font);

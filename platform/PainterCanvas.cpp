@@ -539,9 +539,14 @@ void TPainterCanvas::DoTextOut(int X, int Y, const AnsiString& Text) {
     if (Brush().Style() == bsSolid && !Brush().HasPattern())
         FPainter->fillRect(QRectF(at.x(), at.y(), width, font->Height), ToQColor(Brush().Color()));
     const QPen pen = FPainter->pen();
-    FPainter->setFont(font->Font);
     FPainter->setPen(ToQColor(Font().Color()));
-    FPainter->drawText(QPointF(at.x(), at.y() + font->Ascent), ToQString(Text));
+    const QPointF baseline(at.x(), at.y() + font->Ascent);
+    if (font->GlyphRun(Text, FGlyphRun)) {
+        FPainter->drawGlyphRun(baseline, FGlyphRun);
+    } else {
+        FPainter->setFont(font->Font);
+        FPainter->drawText(baseline, ToQString(Text));
+    }
     FPainter->setPen(pen);
     if (mode != QPainter::CompositionMode_SourceOver) FPainter->setCompositionMode(mode);
     if (rotated) FPainter->restore();

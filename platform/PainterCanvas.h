@@ -2,6 +2,7 @@
 
 #include "platform/Canvas.h"
 
+#include <QGlyphRun>
 #include <QImage>
 #include <QPainter>
 #include <QRegion>
@@ -69,4 +70,5 @@ private:
     // Clip bounds in device pixels: the painter's clip at construction, then
     // one entry per nested replay. Empty optional = unclipped.
     std::vector<std::optional<QRegion>> FClipBounds;
+    QGlyphRun FGlyphRun; // reused by every text drawn
 };

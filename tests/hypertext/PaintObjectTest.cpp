@@ -15,7 +15,7 @@ namespace {
 class PaintObject : public ::testing::Test {
 protected:
     PaintObject() : page(100, 60), source(std::make_unique<THyperString>()) {
-        source->First()->Style->Assign(page.View().DefaultStyle());
+        source->First()->OwnStyle().Assign(page.View().DefaultStyle());
     }
     void AddText(const AnsiString& text) {
         source->Last()->Text = text;
@@ -118,8 +118,8 @@ TEST_F(PaintObject, AStretchedBackgroundFillsTheArea) {
 
 TEST_F(PaintObject, AMediaObjectIsAFrameInTheLine) {
     AddText("clip");
-    source->Last()->Style->SetBackground(true);
-    source->Last()->Style->SetBackColor(clRed);
+    source->Last()->OwnStyle().SetBackground(true);
+    source->Last()->OwnStyle().SetBackColor(clRed);
     AddObject(mkMedia, 30, 20, clRed).Picture = nullptr;
     const QImage image = Paint();
     EXPECT_EQ(placed.Width(), 30);
