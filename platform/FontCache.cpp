@@ -3,6 +3,8 @@
 #include "platform/Cp1251.h"
 #include "platform/QtConvert.h"
 
+#include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -155,7 +157,30 @@ bool TFontEntry::GlyphRun(const std::string& Text, QGlyphRun& Run) const {
     Run.setRawFont(Raw);
     Run.setGlyphIndexes(glyphs);
     Run.setPositions(positions);
-    Run.setUnderline(Font.underline());
-    Run.setStrikeOut(Font.strikeOut());
     return true;
+}
+
+void DrawTextDecoration(QPainter& Painter, const TFontEntry& Font, const QPointF& Baseline,
+                        int Width) {
+    if (!Font.Font.underline() && !Font.Font.strikeOut()) return;
+    // Placed as Qt places its own decorations: the underline on the first
+    // row below the font's underline position, the strike-out a third of the
+    // ascent above the baseline; both run the whole measured width, so they
+    // meet the decoration of a painted gap next to the word.
+    const QFontMetricsF metrics(Font.Font);
+    const QPen saved = Painter.pen();
+    QPen pen(saved.color());
+    pen.setWidthF(metrics.lineWidth());
+    pen.setCapStyle(Qt::FlatCap);
+    Painter.setPen(pen);
+    const qreal x = Baseline.x();
+    if (Font.Font.underline()) {
+        const qreal y = Baseline.y() + std::ceil(metrics.underlinePos()) + 0.5;
+        Painter.drawLine(QLineF(x, y, x + Width, y));
+    }
+    if (Font.Font.strikeOut()) {
+        const qreal y = Baseline.y() - metrics.ascent() / 3;
+        Painter.drawLine(QLineF(x, y, x + Width, y));
+    }
+    Painter.setPen(saved);
 }

@@ -40,14 +40,21 @@ struct TFontEntry {
     // The advance width of a code page 1251 text in whole pixels.
     int TextWidth(const std::string& Text) const;
     // The glyphs of Text and their pen positions from a baseline origin of
-    // (0, 0), with the font's underline and strike-out; false when Text has
-    // a character without a glyph of its own (draw it with QPainter::drawText).
+    // (0, 0); false when Text has a character without a glyph of its own
+    // (draw it with QPainter::drawText). Underline and strike-out are the
+    // caller's (see DrawTextDecoration).
     bool GlyphRun(const std::string& Text, QGlyphRun& Run) const;
 
     bool UsesGlyphTable = false;
     // Widths of texts the table cannot measure; used by TextWidth only.
     mutable std::unordered_map<std::string, int> WidthCache;
 };
+
+class QPainter;
+// The font's underline and strike-out under and through Width pixels of text
+// from a baseline origin, in the painter's pen colour.
+void DrawTextDecoration(QPainter& Painter, const TFontEntry& Font, const QPointF& Baseline,
+                        int Width);
 
 std::shared_ptr<const TFontEntry> FontEntryFor(const TFont& Font);
 // Forgets every measured text width (benchmarks measure first sightings with it).

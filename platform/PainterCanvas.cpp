@@ -543,6 +543,7 @@ void TPainterCanvas::DoTextOut(int X, int Y, const AnsiString& Text) {
     const QPointF baseline(at.x(), at.y() + font->Ascent);
     if (font->GlyphRun(Text, FGlyphRun)) {
         FPainter->drawGlyphRun(baseline, FGlyphRun);
+        DrawTextDecoration(*FPainter, *font, baseline, width);
     } else {
         FPainter->setFont(font->Font);
         FPainter->drawText(baseline, ToQString(Text));
