@@ -187,6 +187,22 @@ TEST(LayoutLines, LinkWordsTakeTheLinkColourAndUnderline) {
     EXPECT_EQ(page.Word("sys").Style->BackColor(), ColorToRGB(clBtnFace));
 }
 
+// A link word and its neighbours share one style in the page's words; the
+// link's colour and underline reach neither them nor the next layout.
+TEST(LayoutLines, LinkColoursStayOnTheLinkThroughRelayouts) {
+    TLayoutPage page(400, 200);
+    page.Show("before <a=4>link</a> after");
+    for (int pass = 0; pass < 2; ++pass) {
+        for (const char* plain : {"before", "after"}) {
+            EXPECT_EQ(page.Word(plain).Style->Font()->Color(), ColorToRGB(clWindowText)) << plain;
+            EXPECT_FALSE(page.Word(plain).Style->Font()->Style().Contains(fsUnderline)) << plain;
+        }
+        EXPECT_EQ(page.Word("link").Style->Font()->Color(), clBlue);
+        EXPECT_TRUE(page.Word("link").Style->Font()->Style().Contains(fsUnderline));
+        page.Relayout();
+    }
+}
+
 TEST(LayoutLines, AnEmptyPageHasNoLinesAndHeightZero) {
     TLayoutPage page(400, 200);
     page.Show("");

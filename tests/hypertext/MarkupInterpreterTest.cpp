@@ -135,6 +135,36 @@ TEST(MarkupInterpreter, StyleBlocksChangeOnlyTheWorkingStyle) {
     EXPECT_EQ(notified, 0);
 }
 
+// Words share one style object until a style record changes the current
+// word's: the change never reaches the words before it.
+TEST(MarkupInterpreter, WordsShareTheirStyleUntilOneChangesIt) {
+    TTestHost host;
+    const auto doc = host.Interpret("one two <b>three <a=2>four</a></b> five <style=style0>six");
+    ASSERT_GE(doc->Count(), 7);
+    const auto style = [&](int i) { return doc->Word(i)->Style.get(); };
+    EXPECT_EQ(style(0), style(1));
+    EXPECT_EQ(style(2), style(3)) << "a link is not a style change";
+    EXPECT_NE(style(1), style(2));
+    EXPECT_NE(style(4), style(2));
+    EXPECT_FALSE(style(1)->Font()->Style().Contains(fsBold));
+    EXPECT_TRUE(style(3)->Font()->Style().Contains(fsBold));
+    EXPECT_FALSE(style(4)->Font()->Style().Contains(fsBold));
+    EXPECT_NE(style(5), style(4));
+    EXPECT_EQ(style(4)->Font()->Name(), "Times New Roman");
+}
+
+TEST(MarkupInterpreter, OwnStyleCopiesASharedStyleOnce) {
+    THyperWord first;
+    first.OwnStyle().SetInterval(3);
+    THyperWord second(&first);
+    EXPECT_EQ(second.Style, first.Style);
+    THyperStyle& own = second.OwnStyle();
+    own.SetInterval(9);
+    EXPECT_EQ(first.Style->Interval(), 3);
+    EXPECT_EQ(second.Style->Interval(), 9);
+    EXPECT_EQ(&second.OwnStyle(), &own) << "an unshared style is changed in place";
+}
+
 TEST(MarkupInterpreter, NestsAndClosesSideBoxes) {
     TTestHost host;
     const auto doc =
