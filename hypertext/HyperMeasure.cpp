@@ -1,16 +1,10 @@
 #include "hypertext/HyperMeasure.h"
 
 #include "platform/Canvas.h"
+#include "platform/FontCache.h"
 #include "platform/MetafileCanvas.h"
 
 #include <functional>
-
-namespace {
-
-// Bounds what a long-running viewer keeps: past it, measuring starts afresh.
-constexpr size_t MaxWords = 200000;
-
-} // namespace
 
 THyperMeasure::THyperMeasure()
     : FScratch(std::make_unique<TMetafile>()),
@@ -51,6 +45,9 @@ void THyperMeasure::FillKey(TKey& Key, const TFont& Font, int Height) {
 }
 
 void THyperMeasure::SelectFont(const TFont& Font, int Height) {
+    if (FCurrent && Font.Revision() == FRevision && Height == FHeight) return;
+    FRevision = Font.Revision();
+    FHeight = Height;
     TKey key = FKey;
     FillKey(key, Font, Height);
     if (FCurrent && key == FKey) return;
@@ -65,6 +62,7 @@ THyperMeasure::TEntry& THyperMeasure::Measure(const TKey& Key, const TFont& Font
     entry->Font->Assign(Font);
     ApplyHeight(*entry->Font, Height);
     SelectOnCanvas(*entry);
+    entry->Measured = FontEntryFor(FCanvas->Font());
     const TTextMetric tm = FCanvas->TextMetrics();
     entry->Ascent = tm.tmAscent;
     entry->Descent = tm.tmDescent;
@@ -82,24 +80,11 @@ void THyperMeasure::SelectOnCanvas(const TEntry& Entry) {
 }
 
 int THyperMeasure::TextWidth(const AnsiString& Text) {
-    if (Text.empty()) return 0;
-    auto hit = FCurrent->Widths.find(Text);
-    if (hit != FCurrent->Widths.end()) return hit->second;
-    if (FWordCount >= MaxWords) {
-        for (auto& font : FFonts)
-            font.second->Widths.clear();
-        FWordCount = 0;
-    }
-    SelectOnCanvas(*FCurrent);
-    const int width = FCanvas->TextWidth(Text);
-    FCurrent->Widths.emplace(Text, width);
-    ++FWordCount;
-    return width;
+    return Text.empty() ? 0 : FCurrent->Measured->TextWidth(Text);
 }
 
 void THyperMeasure::Clear() {
     FFonts.clear();
     FCurrent = nullptr;
     FOnCanvas = nullptr;
-    FWordCount = 0;
 }

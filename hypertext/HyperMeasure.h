@@ -3,17 +3,20 @@
 #include "platform/Font.h"
 #include "platform/Types.h"
 
+#include <cstdint>
 #include <memory>
 #include <unordered_map>
 
 class TCanvas;
 class TMetafile;
+struct TFontEntry;
 
 // Text measuring for layout and painting with the few quantities a page needs:
 // a font's ascent and descent, the height of "W", the width of " " and the
-// width of each word. Every distinct font and every distinct word of a font is
-// measured once and then answered from memory. All canvases measure alike,
-// so the answers hold for any canvas; measuring uses a canvas of its own.
+// width of each word. Every distinct font is measured once and then answered
+// from memory; words are measured by the font's own glyph table. All
+// canvases measure alike, so the answers hold for any canvas; measuring uses
+// a canvas of its own.
 class THyperMeasure {
 public:
     THyperMeasure();
@@ -51,8 +54,8 @@ private:
     };
     struct TEntry {
         std::unique_ptr<TFont> Font;
+        std::shared_ptr<const TFontEntry> Measured;
         int Ascent = 0, Descent = 0, HeightW = 0, Space = 0;
-        std::unordered_map<AnsiString, int> Widths;
     };
 
     static void FillKey(TKey& Key, const TFont& Font, int Height);
@@ -65,5 +68,7 @@ private:
     TKey FKey{};
     TEntry* FCurrent = nullptr;
     const TEntry* FOnCanvas = nullptr;
-    size_t FWordCount = 0;
+    // The font selected last, by revision: words in a row share their font.
+    uint64_t FRevision = 0;
+    int FHeight = 0;
 };

@@ -1,10 +1,16 @@
 #include "platform/Font.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstdlib>
 #include <cstring>
 
 namespace {
+
+uint64_t NextFontRevision() {
+    static std::atomic<uint64_t> last{0};
+    return ++last;
+}
 
 // a * b / c rounded half away from zero, as the platform's MulDiv.
 int MulDiv(int A, int B, int C) {
@@ -46,8 +52,8 @@ int FontHeightToSize(int Height) {
 }
 
 TFont::TFont()
-    : FName("MS Sans Serif"), FHeight(FontSizeToHeight(8)), FCharset(DEFAULT_CHARSET),
-      FColor(clWindowText), FPitch(fpDefault) {}
+    : FRevision(NextFontRevision()), FName("MS Sans Serif"), FHeight(FontSizeToHeight(8)),
+      FCharset(DEFAULT_CHARSET), FColor(clWindowText), FPitch(fpDefault) {}
 
 void TFont::Assign(const TFont& Source) {
     if (&Source == this || SameAs(Source)) return;
@@ -162,5 +168,6 @@ void TFont::PropertyChanged() {
 }
 
 void TFont::Changed() {
+    FRevision = NextFontRevision();
     if (OnChange) OnChange(this);
 }

@@ -134,12 +134,17 @@ public:
     // attributes. The colour stays.
     void SetLogFont(const LOGFONTA& Value);
 
+    // A number no other font and no earlier state of this font has had:
+    // equal revisions mean the same font, unchanged since (for caches).
+    uint64_t Revision() const { return FRevision; }
+
     TNotifyEvent OnChange;
 
 private:
     void PropertyChanged();
     void Changed();
 
+    uint64_t FRevision;
     AnsiString FName;
     int FHeight;
     uint8_t FCharset;

@@ -18,6 +18,7 @@ struct TFontEntries {
     std::unordered_map<std::string, std::shared_ptr<const TFontEntry>> Map;
     std::string Scratch;
     std::string LastKey;
+    uint64_t LastRevision = 0;
     std::shared_ptr<const TFontEntry> Last;
 };
 
@@ -106,6 +107,8 @@ void ClearTextWidthCaches() {
 
 std::shared_ptr<const TFontEntry> FontEntryFor(const TFont& Font) {
     TFontEntries& cache = Entries();
+    if (cache.Last && Font.Revision() == cache.LastRevision) return cache.Last;
+    cache.LastRevision = Font.Revision();
     BuildKey(Font, cache.Scratch);
     if (cache.Last && cache.Scratch == cache.LastKey) return cache.Last;
     auto hit = cache.Map.find(cache.Scratch);
