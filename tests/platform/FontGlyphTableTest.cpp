@@ -129,3 +129,22 @@ TEST(FontGlyphTable, UnderlineScalesWithTheText) {
     EXPECT_GT(ink.bottom(), 2 * entry->Ascent);
     EXPECT_NEAR(ink.right(), 2 * entry->TextWidth("underlined"), 3);
 }
+
+// A font changed in place is measured anew: caches that remember the last
+// font by its revision must not answer for its earlier state.
+TEST(FontGlyphTable, AFontChangedInPlaceIsMeasuredAnew) {
+    TFont font;
+    font.SetName("Arial");
+    font.SetSize(10);
+    const uint64_t first = font.Revision();
+    const int small = FontEntryFor(font)->TextWidth("measure");
+    font.SetSize(20);
+    EXPECT_NE(font.Revision(), first);
+    EXPECT_GT(FontEntryFor(font)->TextWidth("measure"), small * 3 / 2);
+    TFont other;
+    EXPECT_NE(other.Revision(), font.Revision());
+    font.SetSize(20); // no change
+    const uint64_t unchanged = font.Revision();
+    font.SetSize(20);
+    EXPECT_EQ(font.Revision(), unchanged);
+}
