@@ -47,6 +47,10 @@ void THyperText::Changed(TObject* Sender) {
 void THyperText::Compile() {
     const auto& lines = Lines().Lines();
     AnsiString text;
+    size_t size = 0;
+    for (const AnsiString& line : lines)
+        size += line.size() + 2;
+    text.reserve(size);
     for (size_t i = 0; i < lines.size(); ++i) {
         if (i) text += "\r\n";
         text += lines[i];

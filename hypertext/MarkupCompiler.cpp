@@ -102,6 +102,12 @@ bool TCompiler::Collect(unsigned char c) {
 
 void TCompiler::Feed(unsigned char c) {
     const TCharClass cls = CharClass(c);
+    // Plain text outside tags, the bulk of a page, goes straight to its run
+    // (no tag state is pending there).
+    if (state == lsText && cls != ccOpen) {
+        TextChar(c, cls);
+        return;
+    }
     const TLexState old = state;
     TLexState next = NextState(old, cls);
     bool asLetter = false;
