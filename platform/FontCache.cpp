@@ -60,17 +60,9 @@ void BuildGlyphTable(TFontEntry& Entry) {
         }
     const QList<quint32> glyphs = Entry.Raw.glyphIndexesForString(chars);
     if (glyphs.size() != static_cast<qsizetype>(bytes.size())) return;
-    const QList<QPointF> advances = Entry.Raw.advancesForGlyphIndexes(glyphs);
-    if (advances.size() != glyphs.size()) return;
-    for (size_t i = 0; i < bytes.size(); ++i) {
-        const auto b = static_cast<unsigned char>(bytes[i]);
-        Entry.GlyphOf[b] = glyphs[static_cast<qsizetype>(i)];
-        Entry.Advance64[b] =
-            static_cast<int32_t>(std::lround(advances[static_cast<qsizetype>(i)].x() * 64));
-    }
-    static const std::string sample =
-        Utf8ToCp1251("The quick brown fox jumps over a lazy dog, 0123456789! "
-                     "СЪЕШЬ ЖЕ ЕЩЁ ЭТИХ мягких французских булок (ДА, ВЫПЕЙ ЧАЮ).");
+    for (size_t i = 0; i < bytes.size(); ++i)
+        Entry.GlyphOf[static_cast<unsigned char>(bytes[i])] = glyphs[static_cast<qsizetype>(i)];
+    static const std::string sample = Utf8ToCp1251("Wave, AV 1.5! Южный съезд");
     Entry.UsesGlyphTable = true;
     if (Entry.TextWidth(sample) != Entry.Metrics.horizontalAdvance(ToQString(sample)))
         Entry.UsesGlyphTable = false;
@@ -91,8 +83,9 @@ std::shared_ptr<const TFontEntry> MakeEntry(const TFont& Font) {
                                                          metrics.maxWidth(),
                                                          QRawFont(),
                                                          {},
-                                                         {},
                                                          false,
+                                                         {},
+                                                         {},
                                                          {}});
     BuildGlyphTable(*entry);
     return entry;
@@ -121,6 +114,19 @@ std::shared_ptr<const TFontEntry> FontEntryFor(const TFont& Font) {
     return cache.Last;
 }
 
+int32_t TFontEntry::Advance64(unsigned char Byte) const {
+    if (!AdvanceKnown[Byte]) {
+        const quint32 glyph = GlyphOf[Byte];
+        QPointF advance;
+        if (glyph == 0 ||
+            !Raw.advancesForGlyphIndexes(&glyph, &advance, 1, QRawFont::SeparateAdvances))
+            advance = QPointF();
+        Advances[Byte] = static_cast<int32_t>(std::lround(advance.x() * 64));
+        AdvanceKnown.set(Byte);
+    }
+    return Advances[Byte];
+}
+
 int TFontEntry::TextWidth(const std::string& Text) const {
     if (UsesGlyphTable) {
         int64_t width = 0;
@@ -131,7 +137,7 @@ int TFontEntry::TextWidth(const std::string& Text) const {
                 complete = false;
                 break;
             }
-            width += Advance64[b];
+            width += Advance64(b);
         }
         if (complete) return RoundFixed(width);
     }
@@ -155,7 +161,7 @@ bool TFontEntry::GlyphRun(const std::string& Text, QGlyphRun& Run) const {
         if (GlyphOf[b] == 0) return false;
         glyphs.append(GlyphOf[b]);
         positions.append(QPointF(static_cast<qreal>(pen) / 64, 0));
-        pen += Advance64[b];
+        pen += Advance64(b);
     }
     Run.setRawFont(Raw);
     Run.setGlyphIndexes(glyphs);

@@ -7,6 +7,7 @@
 #include <QGlyphRun>
 #include <QRawFont>
 #include <array>
+#include <bitset>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -17,11 +18,11 @@
 //
 // Text is set glyph by glyph without kerning or ligatures, the way the
 // system's text output does: each code page 1251 character has one glyph and
-// one advance (in 1/64 pixel, as Qt keeps them), looked up in a table built
-// once per font, so measuring a word is a sum and drawing it needs no
-// shaping. Characters the font has no glyph of its own for (and control
-// characters) leave the text to Qt's shaping, which can fall back to other
-// fonts.
+// one advance (in 1/64 pixel, as Qt keeps them), looked up in a table of
+// the font (each advance is read from the font the first time its character
+// is met), so measuring a word is a sum and drawing it needs no shaping. Characters the font has no
+// glyph of its own for (and control characters) leave the text to Qt's shaping, which can fall back
+// to other fonts.
 struct TFontEntry {
     QFont Font; // kerning off
     QFontMetrics Metrics;
@@ -34,8 +35,9 @@ struct TFontEntry {
     int MaxCharWidth;
 
     QRawFont Raw;
-    std::array<quint32, 256> GlyphOf{};   // 0: no glyph of its own
-    std::array<int32_t, 256> Advance64{}; // advance in 1/64 pixel
+    std::array<quint32, 256> GlyphOf{}; // 0: no glyph of its own
+    // The advance of a character with a glyph, in 1/64 pixel.
+    int32_t Advance64(unsigned char Byte) const;
 
     // The advance width of a code page 1251 text in whole pixels.
     int TextWidth(const std::string& Text) const;
@@ -46,6 +48,9 @@ struct TFontEntry {
     bool GlyphRun(const std::string& Text, QGlyphRun& Run) const;
 
     bool UsesGlyphTable = false;
+    // Advances read so far (Advance64 only).
+    mutable std::array<int32_t, 256> Advances{};
+    mutable std::bitset<256> AdvanceKnown;
     // Widths of texts the table cannot measure; used by TextWidth only.
     mutable std::unordered_map<std::string, int> WidthCache;
 };
