@@ -9,14 +9,19 @@
 //               setHtml + layout + drawContents into the window
 //   BM_Repaint  one window-sized area of the whole page at zoom 1.1 from the
 //               display list  vs  replaying a recorded QPicture of the page
+//   BM_NewFont  the first text in a font never used before: its font entry
+//               and one line's words measured  vs  QFontMetrics of a new font
+//               measuring the same words (every iteration a size neither side
+//               has used: ours even pixel sizes, the peer's odd ones)
 // Our side starts every iteration with nothing measured ("cold"), as a page
 // shown for the first time would; with --warm it keeps its measured words.
 #include "hypertext/HyperText.h"
 #include "platform/Cp1251.h"
+#include "platform/FontCache.h"
 #include "platform/Metafile.h"
 #include "platform/PainterCanvas.h"
+#include "platform/QtConvert.h"
 
-#include "platform/FontCache.h"
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QFile>
@@ -187,6 +192,31 @@ void BM_Repaint(benchmark::State& state, const char* page) {
     state.counters["page_height"] = height;
 }
 
+void BM_NewFont(benchmark::State& state) {
+    const AnsiString words = Utf8ToCp1251("The first line of a chapter, Первая строка главы");
+    const QString peerWords = ToQString(words);
+    static int size = 8; // repetitions go on with sizes not used yet
+    TPair pair;
+    for (auto _ : state) {
+        size += 2;
+        const bool bold = size / 2 % 2 != 0;
+        pair.Ours([&] {
+            TFont font;
+            font.SetName("Times New Roman");
+            font.SetHeight(-size);
+            if (bold) font.SetStyle(TFontStyles{fsBold});
+            benchmark::DoNotOptimize(FontEntryFor(font)->TextWidth(words));
+        });
+        pair.Peer([&] {
+            QFont font("Times New Roman");
+            font.setPixelSize(size + 1);
+            font.setBold(bold);
+            benchmark::DoNotOptimize(QFontMetrics(font).horizontalAdvance(peerWords));
+        });
+    }
+    pair.Report(state);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -211,6 +241,11 @@ int main(int argc, char** argv) {
         benchmark::RegisterBenchmark((std::string("BM_Repaint/") + page).c_str(), BM_Repaint, page)
             ->Unit(benchmark::kMillisecond);
     }
+    // Each iteration takes two new font sizes: a fixed count stays within the
+    // sizes a font may have.
+    benchmark::RegisterBenchmark("BM_NewFont", BM_NewFont)
+        ->Iterations(400)
+        ->Unit(benchmark::kMillisecond);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -62,7 +62,7 @@ void BuildGlyphTable(TFontEntry& Entry) {
     if (glyphs.size() != static_cast<qsizetype>(bytes.size())) return;
     for (size_t i = 0; i < bytes.size(); ++i)
         Entry.GlyphOf[static_cast<unsigned char>(bytes[i])] = glyphs[static_cast<qsizetype>(i)];
-    static const std::string sample = Utf8ToCp1251("Wave, AV 1.5! Южный съезд");
+    static const std::string sample = "Wa";
     Entry.UsesGlyphTable = true;
     if (Entry.TextWidth(sample) != Entry.Metrics.horizontalAdvance(ToQString(sample)))
         Entry.UsesGlyphTable = false;

@@ -8,6 +8,7 @@
 #include "platform/QtConvert.h"
 
 #include <QPainter>
+#include <cstring>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -147,4 +148,34 @@ TEST(FontGlyphTable, AFontChangedInPlaceIsMeasuredAnew) {
     const uint64_t unchanged = font.Revision();
     font.SetSize(20);
     EXPECT_EQ(font.Revision(), unchanged);
+}
+
+// Fonts drawn narrower or wider than designed (a character width in the
+// description) measure and draw as Qt measures and draws them.
+TEST(FontGlyphTable, StretchedFontsMeasureAsQtDrawsThem) {
+    for (int width : {4, 7, 12}) {
+        TFont font;
+        LOGFONTA lf{};
+        lf.lfHeight = -20;
+        lf.lfWidth = width;
+        lf.lfWeight = 400;
+        std::strcpy(lf.lfFaceName, "Times New Roman");
+        font.SetLogFont(lf);
+        auto entry = FontEntryFor(font);
+        const QFontMetrics metrics(entry->Font);
+        for (const char* word : kWords) {
+            const AnsiString text = Utf8ToCp1251(word);
+            EXPECT_EQ(entry->TextWidth(text), metrics.horizontalAdvance(ToQString(text)))
+                << width << " " << word;
+        }
+        QImage expected(240, 60, QImage::Format_RGB32);
+        expected.fill(Qt::white);
+        {
+            QPainter painter(&expected);
+            painter.setFont(entry->Font);
+            painter.setPen(Qt::black);
+            painter.drawText(QPointF(4, 4 + entry->Ascent), "Stretched");
+        }
+        EXPECT_LE(CountDifferences(DrawnByCanvas(font, "Stretched"), expected), 2) << width;
+    }
 }
