@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -72,6 +73,7 @@ std::shared_ptr<const TFontEntry> MakeEntry(const TFont& Font) {
     QFont font = ToQFont(Font);
     font.setKerning(false);
     QFontMetrics metrics(font);
+    const QFontMetricsF exact(font);
     auto entry = std::make_shared<TFontEntry>(TFontEntry{font,
                                                          metrics,
                                                          metrics.ascent(),
@@ -81,6 +83,9 @@ std::shared_ptr<const TFontEntry> MakeEntry(const TFont& Font) {
                                                          metrics.leading(),
                                                          metrics.averageCharWidth(),
                                                          metrics.maxWidth(),
+                                                         std::ceil(exact.underlinePos()) + 0.5,
+                                                         -exact.ascent() / 3,
+                                                         exact.lineWidth(),
                                                          QRawFont(),
                                                          {},
                                                          false,
@@ -172,24 +177,19 @@ bool TFontEntry::GlyphRun(const std::string& Text, QGlyphRun& Run) const {
 void DrawTextDecoration(QPainter& Painter, const TFontEntry& Font, const QPointF& Baseline,
                         int Width) {
     if (!Font.Font.underline() && !Font.Font.strikeOut()) return;
-    // Placed as Qt places its own decorations: the underline on the first
-    // row below the font's underline position, the strike-out a third of the
-    // ascent above the baseline; both run the whole measured width, so they
-    // meet the decoration of a painted gap next to the word.
-    const QFontMetricsF metrics(Font.Font);
+    // Both run the whole measured width, so they meet the decoration of a
+    // painted gap next to the word.
     const QPen saved = Painter.pen();
     QPen pen(saved.color());
-    pen.setWidthF(metrics.lineWidth());
+    pen.setWidthF(Font.DecorationWidth);
     pen.setCapStyle(Qt::FlatCap);
     Painter.setPen(pen);
     const qreal x = Baseline.x();
-    if (Font.Font.underline()) {
-        const qreal y = Baseline.y() + std::ceil(metrics.underlinePos()) + 0.5;
-        Painter.drawLine(QLineF(x, y, x + Width, y));
-    }
-    if (Font.Font.strikeOut()) {
-        const qreal y = Baseline.y() - metrics.ascent() / 3;
-        Painter.drawLine(QLineF(x, y, x + Width, y));
-    }
+    for (const auto& [drawn, offset] : {std::pair{Font.Font.underline(), Font.UnderlineOffset},
+                                        std::pair{Font.Font.strikeOut(), Font.StrikeOutOffset}})
+        if (drawn) {
+            const qreal y = Baseline.y() + offset;
+            Painter.drawLine(QLineF(x, y, x + Width, y));
+        }
     Painter.setPen(saved);
 }

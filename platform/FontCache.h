@@ -33,6 +33,11 @@ struct TFontEntry {
     int Leading;
     int AveCharWidth;
     int MaxCharWidth;
+    // Decorations, placed as Qt places its own: offsets of the underline's
+    // and the strike-out's centre rows from the baseline, and their thickness.
+    qreal UnderlineOffset;
+    qreal StrikeOutOffset;
+    qreal DecorationWidth;
 
     QRawFont Raw;
     std::array<quint32, 256> GlyphOf{}; // 0: no glyph of its own
