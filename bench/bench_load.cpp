@@ -8,7 +8,7 @@
 // the growth of its peak resident set against the two files' size.
 #include "data/Data.h"
 #include "data/Writer.h"
-#include "platform/FileNames.h"
+#include "platform/base/FileNames.h"
 
 #include <algorithm>
 #include <benchmark/benchmark.h>

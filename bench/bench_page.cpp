@@ -16,11 +16,11 @@
 // Our side starts every iteration with nothing measured ("cold"), as a page
 // shown for the first time would; with --warm it keeps its measured words.
 #include "hypertext/HyperText.h"
-#include "platform/Cp1251.h"
-#include "platform/FontCache.h"
-#include "platform/Metafile.h"
-#include "platform/PainterCanvas.h"
-#include "platform/QtConvert.h"
+#include "platform/base/Cp1251.h"
+#include "platform/displaylist/Metafile.h"
+#include "platform/graphics/FontCache.h"
+#include "platform/graphics/PainterCanvas.h"
+#include "platform/graphics/QtConvert.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/Font.h"
-#include "platform/Pen.h"
-#include "platform/Streams.h"
+#include "platform/base/Font.h"
+#include "platform/base/Pen.h"
+#include "platform/base/Streams.h"
 
 // Font and pen settings as stored records, under the failure-flag convention
 // of the other stream values: a font record is the face name (plain string),

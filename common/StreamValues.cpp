@@ -1,6 +1,6 @@
 #include "common/StreamValues.h"
 
-#include "platform/Application.h"
+#include "platform/base/Runtime.h"
 
 #include <cstring>
 #include <exception>

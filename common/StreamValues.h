@@ -1,8 +1,8 @@
 #pragma once
 
 #include "common/TextCoding.h"
-#include "platform/Streams.h"
-#include "platform/Types.h"
+#include "platform/base/Streams.h"
+#include "platform/base/Types.h"
 
 #include <bit>
 #include <concepts>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/StringList.h"
-#include "platform/Types.h"
+#include "platform/base/StringList.h"
+#include "platform/base/Types.h"
 
 #include <cstdint>
 

@@ -1,6 +1,6 @@
 #include "common/ValueConversions.h"
 
-#include "platform/AnsiText.h"
+#include "platform/base/AnsiText.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "platform/Colors.h"
-#include "platform/Control.h"
-#include "platform/Cursors.h"
-#include "platform/Font.h"
-#include "platform/Types.h"
+#include "platform/base/Colors.h"
+#include "platform/base/Control.h"
+#include "platform/base/Cursors.h"
+#include "platform/base/Font.h"
+#include "platform/base/Types.h"
 
 #include <cstdint>
 #include <initializer_list>

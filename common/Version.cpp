@@ -1,7 +1,7 @@
 #include "common/Version.h"
 
 #include "common/StreamValues.h"
-#include "platform/SysUtils.h"
+#include "platform/base/SysUtils.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/Streams.h"
-#include "platform/Types.h"
+#include "platform/base/Streams.h"
+#include "platform/base/Types.h"
 
 // The version record at the head of every data file: a file-kind name, a
 // major and a minor number and an optional suffix, stored as one plain string

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Canvas.h"
+#include "platform/graphics/Canvas.h"
 
 // Draws Text into Rect with the text-drawing Flags. With DT_CALCRECT it only
 // measures, updating Rect. Without Layout the text is written at Rect's

@@ -1,6 +1,6 @@
 #include "components/MouseControl.h"
 
-#include "platform/Canvas.h"
+#include "platform/graphics/Canvas.h"
 
 TMouseControl::TMouseControl(QWidget* Parent) : TGraphicControl(Parent) {
     SetControlStyle(ControlStyle() | csCaptureMouse | csOpaque);

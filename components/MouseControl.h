@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/GraphicControl.h"
+#include "platform/widgets/GraphicControl.h"
 
 // A windowless control that knows when the mouse enters and leaves it. With
 // CaptureMouse on, the first move over the enabled, visible control takes

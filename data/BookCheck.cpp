@@ -1,7 +1,7 @@
 #include "data/BookCheck.h"
 
-#include "platform/AnsiText.h"
-#include "platform/Cp1251.h"
+#include "platform/base/AnsiText.h"
+#include "platform/base/Cp1251.h"
 
 #include <cctype>
 #include <cstdio>

@@ -1,10 +1,10 @@
 #include "data/BookSource.h"
 
 #include "data/Manifest.h"
-#include "platform/AnsiText.h"
-#include "platform/Cp1251.h"
-#include "platform/FileNames.h"
-#include "platform/Streams.h"
+#include "platform/base/AnsiText.h"
+#include "platform/base/Cp1251.h"
+#include "platform/base/FileNames.h"
+#include "platform/base/Streams.h"
 
 #include <cstdio>
 #include <exception>

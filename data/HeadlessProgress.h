@@ -1,7 +1,7 @@
 #pragma once
 
 #include "data/Textbook.h"
-#include "platform/HeadlessControls.h"
+#include "platform/base/HeadlessControls.h"
 
 // A progress record over windowless controls, for loads without a window.
 struct THeadlessProgress {

@@ -1,13 +1,13 @@
 // Reading a textbook: the data file's header, the whole pictures file, then
 // the pages, with progress reported between records.
-#include "common/Geometry.h"
+#include "common/Centering.h"
 #include "common/StreamValues.h"
 #include "common/Version.h"
 #include "data/Pictures.h"
 #include "data/Textbook.h"
-#include "platform/Application.h"
-#include "platform/Cp1251.h"
-#include "platform/FileNames.h"
+#include "platform/base/Cp1251.h"
+#include "platform/base/FileNames.h"
+#include "platform/base/Runtime.h"
 
 #include <exception>
 #include <memory>

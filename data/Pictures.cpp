@@ -1,6 +1,6 @@
 #include "data/Pictures.h"
 
-#include "platform/AnsiText.h"
+#include "platform/base/AnsiText.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "common/Version.h"
-#include "platform/Streams.h"
-#include "platform/StringList.h"
+#include "platform/base/Streams.h"
+#include "platform/base/StringList.h"
 
 #include <cstdint>
 #include <functional>

@@ -1,6 +1,6 @@
 #include "data/Textbook.h"
 
-#include "platform/Cp1251.h"
+#include "platform/base/Cp1251.h"
 
 AnsiString DefaultTextbookTitle() {
     return Utf8ToCp1251("Новый учебник");

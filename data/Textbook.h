@@ -1,9 +1,9 @@
 #pragma once
 
 #include "common/ListOwnership.h"
-#include "platform/Control.h"
-#include "platform/StringList.h"
-#include "platform/Types.h"
+#include "platform/base/Control.h"
+#include "platform/base/StringList.h"
+#include "platform/base/Types.h"
 
 #include <cstdint>
 #include <string>

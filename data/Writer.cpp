@@ -3,7 +3,7 @@
 #include "common/StreamValues.h"
 #include "common/Version.h"
 #include "data/Pictures.h"
-#include "platform/Cp1251.h"
+#include "platform/base/Cp1251.h"
 
 #include <exception>
 

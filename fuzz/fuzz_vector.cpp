@@ -2,9 +2,9 @@
 // recording it and replaying it on a raster image. Any input must compile to
 // byte code ending with its end byte and paint without a fault.
 #include "hypertext/VectorPicture.h"
-#include "platform/Metafile.h"
-#include "platform/MetafileCanvas.h"
-#include "platform/PainterCanvas.h"
+#include "platform/displaylist/Metafile.h"
+#include "platform/displaylist/MetafileCanvas.h"
+#include "platform/graphics/PainterCanvas.h"
 
 #include <QApplication>
 #include <cstdint>

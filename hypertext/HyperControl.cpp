@@ -1,9 +1,9 @@
 #include "hypertext/HyperControl.h"
 
 #include "common/ValueConversions.h"
-#include "platform/Canvas.h"
-#include "platform/Metafile.h"
-#include "platform/MetafileCanvas.h"
+#include "platform/displaylist/Metafile.h"
+#include "platform/displaylist/MetafileCanvas.h"
+#include "platform/graphics/Canvas.h"
 
 #include <algorithm>
 

@@ -2,9 +2,9 @@
 
 #include "components/MouseControl.h"
 #include "hypertext/HyperLink.h"
-#include "platform/Colors.h"
-#include "platform/Cursors.h"
-#include "platform/StringList.h"
+#include "platform/base/Colors.h"
+#include "platform/base/Cursors.h"
+#include "platform/base/StringList.h"
 
 #include <cstdint>
 #include <functional>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "hypertext/HyperStyle.h"
-#include "platform/Geometry.h"
-#include "platform/Types.h"
+#include "platform/base/Rect.h"
+#include "platform/base/Types.h"
 
 #include <cstdint>
 #include <memory>

@@ -2,7 +2,7 @@
 #include "hypertext/HyperLayout.h"
 #include "hypertext/HyperMacros.h"
 #include "hypertext/HyperWordMetrics.h"
-#include "platform/Colors.h"
+#include "platform/base/Colors.h"
 
 // Walks the words from First while they fit. A side box's anchor stands on a
 // line of its own. A break is possible before every word that is not joined;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/Geometry.h"
-#include "platform/Types.h"
+#include "platform/base/Rect.h"
+#include "platform/base/Types.h"
 
 #include <cstdint>
 #include <memory>

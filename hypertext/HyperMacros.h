@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/Colors.h"
-#include "platform/Geometry.h"
-#include "platform/Types.h"
+#include "platform/base/Colors.h"
+#include "platform/base/Rect.h"
+#include "platform/base/Types.h"
 
 #include <cstdint>
 

@@ -1,8 +1,8 @@
 #include "hypertext/HyperMeasure.h"
 
-#include "platform/Canvas.h"
-#include "platform/FontCache.h"
-#include "platform/MetafileCanvas.h"
+#include "platform/displaylist/MetafileCanvas.h"
+#include "platform/graphics/Canvas.h"
+#include "platform/graphics/TextWidths.h"
 
 #include <functional>
 
@@ -62,7 +62,7 @@ THyperMeasure::TEntry& THyperMeasure::Measure(const TKey& Key, const TFont& Font
     entry->Font->Assign(Font);
     ApplyHeight(*entry->Font, Height);
     SelectOnCanvas(*entry);
-    entry->Measured = FontEntryFor(FCanvas->Font());
+    entry->Measured = TextWidthsFor(FCanvas->Font());
     const TTextMetric tm = FCanvas->TextMetrics();
     entry->Ascent = tm.tmAscent;
     entry->Descent = tm.tmDescent;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/Font.h"
-#include "platform/Types.h"
+#include "platform/base/Font.h"
+#include "platform/base/Types.h"
 
 #include <cstdint>
 #include <memory>
@@ -9,7 +9,7 @@
 
 class TCanvas;
 class TMetafile;
-struct TFontEntry;
+class TFontTextWidths;
 
 // Text measuring for layout and painting with the few quantities a page needs:
 // a font's ascent and descent, the height of "W", the width of " " and the
@@ -54,7 +54,7 @@ private:
     };
     struct TEntry {
         std::unique_ptr<TFont> Font;
-        std::shared_ptr<const TFontEntry> Measured;
+        std::shared_ptr<const TFontTextWidths> Measured;
         int Ascent = 0, Descent = 0, HeightW = 0, Space = 0;
     };
 

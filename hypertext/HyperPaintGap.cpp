@@ -3,8 +3,8 @@
 #include "hypertext/HyperPainter.h"
 
 #include "hypertext/HyperMeasure.h"
-#include "platform/Canvas.h"
-#include "platform/Colors.h"
+#include "platform/base/Colors.h"
+#include "platform/graphics/Canvas.h"
 
 #include <algorithm>
 

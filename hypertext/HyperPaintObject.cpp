@@ -3,12 +3,12 @@
 #include "hypertext/HyperPainter.h"
 
 #include "hypertext/HyperMacros.h"
-#include "platform/Bitmap.h"
-#include "platform/Canvas.h"
-#include "platform/Icon.h"
-#include "platform/Metafile.h"
-#include "platform/MetafileCanvas.h"
-#include "platform/Picture.h"
+#include "platform/displaylist/Metafile.h"
+#include "platform/displaylist/MetafileCanvas.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Canvas.h"
+#include "platform/graphics/Icon.h"
+#include "platform/graphics/Picture.h"
 
 void THyperPainter::DrawObject(const TRect& Area, THyperWord& Word, const TPlaced& P) {
     THyperMacros& macros = *Word.Macros;

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "components/QLPersistent.h"
-#include "platform/Colors.h"
-#include "platform/Font.h"
+#include "platform/base/Colors.h"
+#include "platform/base/Font.h"
 
 #include <cstdint>
 #include <memory>

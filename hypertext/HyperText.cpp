@@ -2,8 +2,8 @@
 
 #include "hypertext/HyperMacros.h"
 #include "hypertext/MarkupCompiler.h"
-#include "platform/Canvas.h"
-#include "platform/Picture.h"
+#include "platform/graphics/Canvas.h"
+#include "platform/graphics/Picture.h"
 
 THyperText::THyperText(QWidget* Parent)
     : THyperControl(Parent), FDefaultStyle(std::make_unique<THyperStyle>()),

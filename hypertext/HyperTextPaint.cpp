@@ -3,7 +3,7 @@
 
 #include "hypertext/HyperMacros.h"
 #include "hypertext/HyperMeasure.h"
-#include "platform/Canvas.h"
+#include "platform/graphics/Canvas.h"
 
 THyperPainter::THyperPainter(THyperText& Control, TCanvas& Canvas)
     : FControl(Control), FCanvas(Canvas), FMeasure(Control.Measure()), FClip(Canvas.ClipRect()) {}

@@ -1,7 +1,7 @@
 #include "hypertext/LinkLabel.h"
 
 #include "common/ValueConversions.h"
-#include "platform/Canvas.h"
+#include "platform/graphics/Canvas.h"
 
 #include <algorithm>
 

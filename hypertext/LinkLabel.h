@@ -2,9 +2,9 @@
 
 #include "hypertext/LinkLabelSettings.h"
 #include "hypertext/TextAlignment.h"
-#include "platform/Cursors.h"
-#include "platform/Font.h"
-#include "platform/GraphicControl.h"
+#include "platform/base/Cursors.h"
+#include "platform/base/Font.h"
+#include "platform/widgets/GraphicControl.h"
 
 #include <memory>
 

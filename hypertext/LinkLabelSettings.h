@@ -1,8 +1,8 @@
 #pragma once
 
 #include "components/QLPersistent.h"
-#include "platform/Colors.h"
-#include "platform/Geometry.h"
+#include "platform/base/Colors.h"
+#include "platform/base/Rect.h"
 
 #include <array>
 #include <cstdint>

@@ -3,7 +3,7 @@
 #include "common/ValueConversions.h"
 #include "hypertext/MarkupKeywords.h"
 #include "hypertext/MarkupLexer.h"
-#include "platform/Colors.h"
+#include "platform/base/Colors.h"
 
 namespace {
 

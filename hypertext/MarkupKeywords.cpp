@@ -1,6 +1,6 @@
 #include "hypertext/MarkupKeywords.h"
 
-#include "platform/AnsiText.h"
+#include "platform/base/AnsiText.h"
 
 namespace markup {
 

@@ -1,7 +1,7 @@
 #include "hypertext/StyleRecords.h"
 
 #include "common/ValueConversions.h"
-#include "platform/Colors.h"
+#include "platform/base/Colors.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 
 #include "hypertext/VectorPictureCompiler.h"
 #include "hypertext/VectorPictureExecutor.h"
-#include "platform/Canvas.h"
+#include "platform/graphics/Canvas.h"
 
 TVectorPicture::TVectorPicture(QWidget* Parent)
     : THyperControl(Parent), FFont(std::make_unique<TFont>()), FPen(std::make_unique<TPen>()),

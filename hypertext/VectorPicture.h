@@ -2,9 +2,9 @@
 
 #include "hypertext/HyperControl.h"
 #include "hypertext/TextAlignment.h"
-#include "platform/Brush.h"
-#include "platform/Font.h"
-#include "platform/Pen.h"
+#include "platform/base/Brush.h"
+#include "platform/base/Font.h"
+#include "platform/base/Pen.h"
 
 #include <array>
 #include <cstdint>

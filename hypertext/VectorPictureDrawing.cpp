@@ -2,7 +2,7 @@
 #include "hypertext/VectorPictureExecutor.h"
 
 #include "hypertext/VectorPictureKeywords.h"
-#include "platform/Canvas.h"
+#include "platform/graphics/Canvas.h"
 
 #include <algorithm>
 

@@ -4,7 +4,7 @@
 #include "hypertext/VectorPictureCompiler.h"
 #include "hypertext/VectorPictureKeywords.h"
 #include "hypertext/VectorPictureSignatures.h"
-#include "platform/Canvas.h"
+#include "platform/graphics/Canvas.h"
 
 #include <algorithm>
 #include <cstdlib>

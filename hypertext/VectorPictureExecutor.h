@@ -2,8 +2,8 @@
 
 #include "hypertext/TextAlignment.h"
 #include "hypertext/VectorPicture.h"
-#include "platform/Font.h"
-#include "platform/Geometry.h"
+#include "platform/base/Font.h"
+#include "platform/base/Rect.h"
 
 #include <array>
 #include <cstdint>

@@ -4,7 +4,7 @@
 #include "common/ValueConversions.h"
 #include "components/DrawTextA.h"
 #include "hypertext/VectorPictureKeywords.h"
-#include "platform/Canvas.h"
+#include "platform/graphics/Canvas.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,7 +1,7 @@
 #include "viewer/Program.h"
 
-#include "platform/ApplicationObject.h"
-#include "platform/Cp1251.h"
+#include "platform/base/Cp1251.h"
+#include "platform/widgets/Application.h"
 #include "viewer/Viewinfo.h"
 #include "viewer/Viewmarks.h"
 #include "viewer/Viewpage.h"

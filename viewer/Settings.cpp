@@ -1,7 +1,7 @@
 #include "viewer/Settings.h"
 
-#include "platform/FileNames.h"
-#include "platform/StringList.h"
+#include "platform/base/FileNames.h"
+#include "platform/base/StringList.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "viewer/ToolbarPictures.h"
 
-#include "platform/ImageList.h"
-#include "platform/WidgetPalette.h"
+#include "platform/widgets/ImageList.h"
+#include "platform/widgets/WidgetPalette.h"
 #include "viewer/PictureDrawing.h"
 
 #include <QFont>

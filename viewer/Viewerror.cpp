@@ -1,6 +1,6 @@
 #include "viewer/Viewerror.h"
 
-#include "platform/PanelButton.h"
+#include "platform/widgets/PanelButton.h"
 #include "viewer/DialogPictures.h"
 #include "viewer/Viewpage.h"
 

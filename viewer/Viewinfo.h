@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Form.h"
+#include "platform/widgets/Form.h"
 
 // The information window: created at start-up and reused for the whole run.
 // Its about text and key table come with the information window's own work.

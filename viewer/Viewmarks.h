@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Form.h"
+#include "platform/widgets/Form.h"
 
 // The list dialog for bookmarks (and the history): created at start-up and
 // reused for the whole run. Its list and buttons come with the bookmarks.

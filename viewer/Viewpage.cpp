@@ -1,9 +1,9 @@
 // The main page window's designed layout.
 #include "viewer/Viewpage.h"
 
-#include "platform/BevelPanel.h"
-#include "platform/Gauge.h"
-#include "platform/WidgetPalette.h"
+#include "platform/widgets/BevelPanel.h"
+#include "platform/widgets/Gauge.h"
+#include "platform/widgets/WidgetPalette.h"
 #include "viewer/ToolbarPictures.h"
 
 #include <QLabel>

@@ -2,10 +2,10 @@
 
 #include "data/Pictures.h"
 #include "data/Textbook.h"
-#include "platform/Form.h"
-#include "platform/ImageList.h"
-#include "platform/ToolBar.h"
-#include "platform/WidgetControls.h"
+#include "platform/widgets/Form.h"
+#include "platform/widgets/ImageList.h"
+#include "platform/widgets/ToolBar.h"
+#include "platform/widgets/WidgetControls.h"
 
 #include <memory>
 #include <string>

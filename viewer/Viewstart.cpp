@@ -1,9 +1,9 @@
 // The main page window's start-up: settings, the load with its progress box,
 // and the outcome (the textbook's frame or the data error dialog).
-#include "platform/ApplicationObject.h"
-#include "platform/BevelPanel.h"
-#include "platform/FileNames.h"
-#include "platform/Gauge.h"
+#include "platform/base/FileNames.h"
+#include "platform/widgets/Application.h"
+#include "platform/widgets/BevelPanel.h"
+#include "platform/widgets/Gauge.h"
 #include "viewer/Settings.h"
 #include "viewer/Viewerror.h"
 #include "viewer/Viewpage.h"

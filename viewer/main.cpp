@@ -1,4 +1,4 @@
-#include "platform/FileNames.h"
+#include "platform/base/FileNames.h"
 #include "viewer/Program.h"
 
 #include <QApplication>

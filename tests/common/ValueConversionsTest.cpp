@@ -2,7 +2,7 @@
 // and cursors.
 #include "common/ValueConversions.h"
 
-#include "platform/HeadlessControls.h"
+#include "platform/base/HeadlessControls.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Text placement of DrawTextA, checked on painted pixels.
 #include "components/DrawTextA.h"
 
-#include "platform/PainterCanvas.h"
+#include "platform/graphics/PainterCanvas.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // its widget.
 #include "components/MouseControl.h"
 
-#include "platform/Canvas.h"
+#include "platform/graphics/Canvas.h"
 
 #include <QApplication>
 #include <QEnterEvent>

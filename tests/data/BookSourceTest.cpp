@@ -2,7 +2,7 @@
 #include "BookBytes.h"
 #include "data/Data.h"
 #include "data/Manifest.h"
-#include "platform/Cp1251.h"
+#include "platform/base/Cp1251.h"
 #include "support/TestFiles.h"
 
 #include <cstring>

@@ -1,6 +1,6 @@
 #include "BookBytes.h"
 #include "data/Data.h"
-#include "platform/Cp1251.h"
+#include "platform/base/Cp1251.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>

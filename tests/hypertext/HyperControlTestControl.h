@@ -1,7 +1,7 @@
 #pragma once
 
 #include "hypertext/HyperControl.h"
-#include "platform/Canvas.h"
+#include "platform/graphics/Canvas.h"
 
 #include <QImage>
 #include <QWidget>

@@ -1,7 +1,7 @@
 // Content updates, sizing and the cached rendering of the hyper control.
 #include "HyperControlTestControl.h"
 
-#include "platform/Metafile.h"
+#include "platform/displaylist/Metafile.h"
 
 #include <gtest/gtest.h>
 

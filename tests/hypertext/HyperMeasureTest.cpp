@@ -1,5 +1,5 @@
 #include "hypertext/HyperMeasure.h"
-#include "platform/FontCache.h"
+#include "platform/graphics/FontCache.h"
 
 #include <gtest/gtest.h>
 

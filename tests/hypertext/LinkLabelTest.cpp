@@ -1,8 +1,8 @@
 // The link label: its settings objects, embossed drawing, measuring, clicks.
 #include "hypertext/LinkLabel.h"
-#include "platform/Canvas.h"
-#include "platform/Metafile.h"
-#include "platform/MetafileCanvas.h"
+#include "platform/displaylist/Metafile.h"
+#include "platform/displaylist/MetafileCanvas.h"
+#include "platform/graphics/Canvas.h"
 
 #include <QApplication>
 #include <QImage>

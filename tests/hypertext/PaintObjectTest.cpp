@@ -2,9 +2,9 @@
 #include "LayoutTestPage.h"
 
 #include "hypertext/HyperMacros.h"
-#include "platform/Bitmap.h"
-#include "platform/Canvas.h"
-#include "platform/Picture.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Canvas.h"
+#include "platform/graphics/Picture.h"
 
 #include <gtest/gtest.h>
 

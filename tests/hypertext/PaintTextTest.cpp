@@ -2,8 +2,8 @@
 #include "LayoutTestPage.h"
 
 #include "hypertext/HyperLink.h"
-#include "platform/Metafile.h"
-#include "platform/MetafileCanvas.h"
+#include "platform/displaylist/Metafile.h"
+#include "platform/displaylist/MetafileCanvas.h"
 
 #include <QImage>
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "hypertext/VectorPicture.h"
-#include "platform/Metafile.h"
-#include "platform/MetafileCanvas.h"
-#include "platform/PainterCanvas.h"
+#include "platform/displaylist/Metafile.h"
+#include "platform/displaylist/MetafileCanvas.h"
+#include "platform/graphics/PainterCanvas.h"
 
 #include <QImage>
 #include <string>

@@ -1,9 +1,9 @@
 // A textbook that cannot be read: the data error dialog, its layout and the
 // ways to end it, after which the program ends.
 #include "ViewerTestSupport.h"
-#include "platform/ApplicationObject.h"
-#include "platform/PanelButton.h"
-#include "platform/WidgetControls.h"
+#include "platform/widgets/Application.h"
+#include "platform/widgets/PanelButton.h"
+#include "platform/widgets/WidgetControls.h"
 #include "viewer/Viewerror.h"
 #include "viewer/Viewpage.h"
 

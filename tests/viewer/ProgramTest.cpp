@@ -2,7 +2,7 @@
 // exception box.
 #include "viewer/Program.h"
 #include "ViewerTestSupport.h"
-#include "platform/ApplicationObject.h"
+#include "platform/widgets/Application.h"
 #include "viewer/Viewerror.h"
 #include "viewer/Viewinfo.h"
 #include "viewer/Viewmarks.h"

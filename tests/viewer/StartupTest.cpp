@@ -1,11 +1,11 @@
 // Start-up of the main window: settings file, data path, the load with its
 // progress box, and the frame the textbook asks for.
 #include "ViewerTestSupport.h"
-#include "platform/ApplicationObject.h"
-#include "platform/BevelPanel.h"
-#include "platform/Cp1251.h"
-#include "platform/FileNames.h"
-#include "platform/Gauge.h"
+#include "platform/base/Cp1251.h"
+#include "platform/base/FileNames.h"
+#include "platform/widgets/Application.h"
+#include "platform/widgets/BevelPanel.h"
+#include "platform/widgets/Gauge.h"
 #include "viewer/Settings.h"
 #include "viewer/Viewpage.h"
 

@@ -1,8 +1,8 @@
 // The main window's designed layout, its toolbar and the toolbar pictures.
 #include "ViewerTestSupport.h"
-#include "platform/BevelPanel.h"
-#include "platform/Gauge.h"
-#include "platform/WidgetPalette.h"
+#include "platform/widgets/BevelPanel.h"
+#include "platform/widgets/Gauge.h"
+#include "platform/widgets/WidgetPalette.h"
 #include "viewer/ToolbarPictures.h"
 #include "viewer/Viewpage.h"
 

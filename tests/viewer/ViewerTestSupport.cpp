@@ -1,9 +1,9 @@
 #include "ViewerTestSupport.h"
 
 #include "data/Writer.h"
-#include "platform/ApplicationObject.h"
-#include "platform/Cp1251.h"
-#include "platform/FileNames.h"
+#include "platform/base/Cp1251.h"
+#include "platform/base/FileNames.h"
+#include "platform/widgets/Application.h"
 
 #include <QApplication>
 #include <QEvent>

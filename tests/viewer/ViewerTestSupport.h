@@ -1,7 +1,7 @@
 #pragma once
 
-#include "../support/TestFiles.h"
-#include "platform/Types.h"
+#include "platform/base/Types.h"
+#include "support/TestFiles.h"
 
 #include <QObject>
 #include <QTimer>

@@ -1,14 +1,14 @@
 // The widget pieces the windows are built from: control adapters, gauge,
 // bevel panels, panel buttons, image lists and forms.
-#include "platform/BevelPanel.h"
-#include "platform/Cp1251.h"
-#include "platform/Form.h"
-#include "platform/Gauge.h"
-#include "platform/ImageList.h"
-#include "platform/PanelButton.h"
-#include "platform/ToolBar.h"
-#include "platform/WidgetControls.h"
-#include "platform/WidgetPalette.h"
+#include "platform/base/Cp1251.h"
+#include "platform/widgets/BevelPanel.h"
+#include "platform/widgets/Form.h"
+#include "platform/widgets/Gauge.h"
+#include "platform/widgets/ImageList.h"
+#include "platform/widgets/PanelButton.h"
+#include "platform/widgets/ToolBar.h"
+#include "platform/widgets/WidgetControls.h"
+#include "platform/widgets/WidgetPalette.h"
 
 #include <QLabel>
 #include <QTest>

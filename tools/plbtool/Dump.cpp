@@ -1,6 +1,6 @@
 #include "BookArgs.h"
 #include "common/Json.h"
-#include "platform/Cp1251.h"
+#include "platform/base/Cp1251.h"
 
 #include <iostream>
 

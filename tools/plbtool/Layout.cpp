@@ -4,7 +4,7 @@
 #include "PageView.h"
 #include "common/Json.h"
 #include "hypertext/HyperMacros.h"
-#include "platform/Cp1251.h"
+#include "platform/base/Cp1251.h"
 
 #include <iostream>
 #include <map>

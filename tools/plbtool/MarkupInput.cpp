@@ -1,8 +1,8 @@
 #include "MarkupInput.h"
 
-#include "platform/Cp1251.h"
-#include "platform/Streams.h"
-#include "platform/StringList.h"
+#include "platform/base/Cp1251.h"
+#include "platform/base/Streams.h"
+#include "platform/base/StringList.h"
 
 #include <exception>
 

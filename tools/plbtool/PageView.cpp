@@ -2,12 +2,12 @@
 
 #include "MarkupInput.h"
 #include "hypertext/HyperControl.h"
-#include "platform/Bitmap.h"
-#include "platform/Canvas.h"
-#include "platform/Colors.h"
-#include "platform/Form.h"
-#include "platform/Metafile.h"
-#include "platform/Picture.h"
+#include "platform/base/Colors.h"
+#include "platform/displaylist/Metafile.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Canvas.h"
+#include "platform/graphics/Picture.h"
+#include "platform/widgets/Form.h"
 
 #include <cstdlib>
 

@@ -1,5 +1,5 @@
 // plbtool picture: decodes one picture file as a page would and writes it as PNG.
-#include "platform/Picture.h"
+#include "platform/graphics/Picture.h"
 #include "BookArgs.h"
 
 #include <exception>

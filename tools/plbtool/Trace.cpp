@@ -1,7 +1,7 @@
 // plbtool trace: a page's display list, one canvas call per line.
 #include "Commands.h"
 #include "PageView.h"
-#include "platform/Metafile.h"
+#include "platform/displaylist/Metafile.h"
 
 #include <iostream>
 

@@ -5,10 +5,10 @@
 #include "common/HexBytes.h"
 #include "common/Json.h"
 #include "hypertext/VectorPicture.h"
-#include "platform/Cp1251.h"
-#include "platform/Metafile.h"
-#include "platform/MetafileCanvas.h"
-#include "platform/Picture.h"
+#include "platform/base/Cp1251.h"
+#include "platform/displaylist/Metafile.h"
+#include "platform/displaylist/MetafileCanvas.h"
+#include "platform/graphics/Picture.h"
 
 #include <cstdio>
 #include <string>

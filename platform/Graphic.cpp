@@ -1,6 +1,0 @@
-#include "platform/Graphic.h"
-
-void TGraphic::LoadFromFile(const std::string& FileName) {
-    TFileStream file(FileName, TFileMode::fmOpenRead);
-    LoadFromStream(file);
-}

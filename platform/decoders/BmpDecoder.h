@@ -1,0 +1,13 @@
+#pragma once
+
+#include "platform/base/Streams.h"
+
+#include <QImage>
+
+// Reads a BMP file from the stream's position: the file header, the info
+// header, masks, palette and pixel bits. Consumes exactly the file's bytes
+// (the header's file size when it covers the pixels and the stream holds it,
+// else up to the end of the pixel bits) and returns an opaque 32-bit image.
+// Raises EInvalidGraphic for bytes that are not such a file. BitCount, when
+// given, receives the file's colour depth.
+QImage ReadBmp(TStream& Stream, int* BitCount = nullptr);

@@ -1,0 +1,146 @@
+#include "platform/graphics/Bitmap.h"
+
+#include "platform/decoders/BmpDecoder.h"
+#include "platform/decoders/PictureBytes.h"
+#include "platform/graphics/PainterCanvas.h"
+
+#include <QImage>
+#include <QPainter>
+
+TBitmap::TBitmap() = default;
+TBitmap::~TBitmap() = default;
+
+int TBitmap::Width() const {
+    return FImage->width();
+}
+
+int TBitmap::Height() const {
+    return FImage->height();
+}
+
+void TBitmap::ReleaseCanvas() {
+    FCanvas.reset();
+}
+
+void TBitmap::SetSize(int Width, int Height) {
+    Width = std::max(Width, 0);
+    Height = std::max(Height, 0);
+    if (Width == this->Width() && Height == this->Height()) return;
+    if (Width > 0 && Height > 0) CheckPictureSize(Width, Height, "bitmap");
+    ReleaseCanvas();
+    QImage resized(Width, Height, QImage::Format_RGB32);
+    resized.fill(Qt::white);
+    if (!FImage->isNull() && !resized.isNull()) {
+        QPainter painter(&resized);
+        painter.drawImage(0, 0, *FImage);
+    }
+    FImage = resized;
+    Changed();
+}
+
+TCanvas& TBitmap::Canvas() {
+    if (!FCanvas) {
+        // A painter needs pixels: an empty bitmap's canvas paints on a
+        // scratch pixel that is never shown.
+        if (FImage->isNull()) {
+            *FScratch = QImage(1, 1, QImage::Format_RGB32);
+            FCanvas = std::make_unique<TPainterCanvas>(*FScratch);
+        } else {
+            FCanvas = std::make_unique<TPainterCanvas>(*FImage);
+        }
+    }
+    return *FCanvas;
+}
+
+TColor TBitmap::TransparentColor() const {
+    if (FTransparentMode == tmFixed) return FTransparentColor;
+    if (FImage->isNull() || FImage->width() == 0 || FImage->height() == 0) return clDefault;
+    const QRgb p = FImage->pixel(0, FImage->height() - 1);
+    return RGB(qRed(p), qGreen(p), qBlue(p));
+}
+
+void TBitmap::SetTransparentColor(TColor Value) {
+    if (Value == FTransparentColor && FTransparentMode == (Value == clDefault ? tmAuto : tmFixed))
+        return;
+    FTransparentColor = Value;
+    FTransparentMode = Value == clDefault ? tmAuto : tmFixed;
+    Changed();
+}
+
+void TBitmap::SetTransparentMode(TTransparentMode Value) {
+    if (Value == FTransparentMode) return;
+    FTransparentMode = Value;
+    if (Value == tmAuto) FTransparentColor = clDefault;
+    Changed();
+}
+
+void TBitmap::SetTransparent(bool Value) {
+    if (Value == Transparent()) return;
+    TGraphic::SetTransparent(Value);
+    Changed();
+}
+
+void TBitmap::Assign(const TBitmap& Source) {
+    if (&Source == this) return;
+    ReleaseCanvas();
+    FImage = Source.FImage->copy();
+    FPixelFormat = Source.FPixelFormat;
+    FTransparentMode = Source.FTransparentMode;
+    FTransparentColor = Source.FTransparentColor;
+    TGraphic::SetTransparent(Source.Transparent());
+    Changed();
+}
+
+void TBitmap::SetImage(const QImage& Image) {
+    ReleaseCanvas();
+    FImage = Image.convertToFormat(QImage::Format_RGB32);
+    Changed();
+}
+
+void TBitmap::LoadFromStream(TStream& Stream) {
+    int bitCount = 0;
+    QImage image = ReadBmp(Stream, &bitCount);
+    ReleaseCanvas();
+    FImage = image;
+    switch (bitCount) {
+    case 1:
+        FPixelFormat = pf1bit;
+        break;
+    case 4:
+        FPixelFormat = pf4bit;
+        break;
+    case 8:
+        FPixelFormat = pf8bit;
+        break;
+    case 16:
+        FPixelFormat = pf16bit;
+        break;
+    case 24:
+        FPixelFormat = pf24bit;
+        break;
+    default:
+        FPixelFormat = pf32bit;
+        break;
+    }
+    Changed();
+}
+
+QImage TBitmap::DrawnImage() const {
+    const TColor key = ColorToRGB(TransparentColor());
+    // While a canvas paints on the pixels, hand out a copy that later
+    // painting cannot change.
+    if (!Transparent() || key == clNone) return FCanvas ? FImage->copy() : *FImage;
+    const QRgb keyRgb = qRgb(GetRValue(key), GetGValue(key), GetBValue(key)) & 0xFFFFFF;
+    QImage masked = FImage->convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < masked.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(masked.scanLine(y));
+        for (int x = 0; x < masked.width(); ++x)
+            if ((line[x] & 0xFFFFFF) == keyRgb) line[x] = 0;
+    }
+    return masked;
+}
+
+void TBitmap::Draw(TCanvas& Canvas, const TRect& Dest) const {
+    if (Empty()) return;
+    Canvas.DrawImage(Dest, DrawnImage());
+}

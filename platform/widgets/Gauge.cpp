@@ -1,0 +1,73 @@
+#include "platform/widgets/Gauge.h"
+
+#include "platform/widgets/WidgetPalette.h"
+
+#include <QPainter>
+#include <algorithm>
+
+TGauge::TGauge(QWidget* Parent)
+    : QWidget(Parent), FForeColor(WidgetPalette::Highlight()), FBackColor(WidgetPalette::Window()) {
+}
+
+void TGauge::SetMaxValue(int64_t Value) {
+    Value = std::max<int64_t>(Value, 0);
+    if (Value == FMaxValue) return;
+    FMaxValue = Value;
+    FProgress = std::min(FProgress, FMaxValue);
+    update();
+}
+
+void TGauge::SetProgress(int64_t Value) {
+    Value = std::clamp<int64_t>(Value, 0, FMaxValue);
+    if (Value == FProgress) return;
+    FProgress = Value;
+    update();
+}
+
+int TGauge::PercentDone() const {
+    if (FMaxValue <= 0) return 0;
+    return static_cast<int>(static_cast<long double>(FProgress) * 100 / FMaxValue);
+}
+
+void TGauge::SetForeColor(const QColor& Value) {
+    if (Value == FForeColor) return;
+    FForeColor = Value;
+    update();
+}
+
+void TGauge::SetBackColor(const QColor& Value) {
+    if (Value == FBackColor) return;
+    FBackColor = Value;
+    update();
+}
+
+void TGauge::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QRect outer = rect();
+    painter.setPen(WidgetPalette::WindowFrame());
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(outer.adjusted(0, 0, -1, -1));
+
+    const QRect inner = outer.adjusted(1, 1, -1, -1);
+    if (inner.isEmpty()) return;
+    int barWidth = 0;
+    if (FMaxValue > 0)
+        barWidth =
+            static_cast<int>(static_cast<long double>(FProgress) * inner.width() / FMaxValue);
+    const QRect bar(inner.left(), inner.top(), barWidth, inner.height());
+    const QRect rest(inner.left() + barWidth, inner.top(), inner.width() - barWidth,
+                     inner.height());
+    painter.fillRect(rest, FBackColor);
+    painter.fillRect(bar, FForeColor);
+
+    // The percentage reads in the bar's colour over the background and in the
+    // background's colour over the bar.
+    const QString text = QString::number(PercentDone()) + QLatin1Char('%');
+    painter.setFont(font());
+    painter.setClipRect(rest);
+    painter.setPen(FForeColor);
+    painter.drawText(inner, Qt::AlignCenter, text);
+    painter.setClipRect(bar);
+    painter.setPen(FBackColor);
+    painter.drawText(inner, Qt::AlignCenter, text);
+}
