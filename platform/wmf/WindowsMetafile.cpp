@@ -33,6 +33,23 @@ void ReadRest(TStream& Stream, std::vector<uint8_t>& Bytes, size_t HeadSize, uin
         throw EInvalidGraphic("truncated metafile");
 }
 
+// Reads the rest of a WMF and returns its size. Some writers count the
+// placeable header in the stated size too, so that size may run past the
+// records: the metafile ends with its end-of-file record when that comes
+// first, and a stated size beyond the stream's bytes is accepted when those
+// bytes hold the end record. Without one, the stated size must be there.
+uint64_t ReadWmfRest(TStream& Stream, std::vector<uint8_t>& Bytes, size_t HeadSize,
+                     const TWmfHeader& Header) {
+    const uint64_t Held =
+        HeadSize + static_cast<uint64_t>(std::max<int64_t>(0, Stream.Size() - Stream.Position()));
+    const uint64_t Present = std::min(Header.Bytes, Held);
+    ReadRest(Stream, Bytes, HeadSize, Present);
+    if (const size_t End = WmfEndOfRecords(Bytes.data(), static_cast<size_t>(Present), Header))
+        return End;
+    if (Present < Header.Bytes) throw EInvalidGraphic("truncated metafile");
+    return Header.Bytes;
+}
+
 template <class Player>
 void PlayOn(Player& P, const TMetafileTarget& Target, int Width, int Height) {
     P.Play(Target(Width, Height), Width, Height);
@@ -52,12 +69,12 @@ uint64_t Play(TStream& Stream, const TMetafileTarget& Target) {
         return Header.Bytes;
     }
     const TWmfHeader Header = ReadWmfHeader(Bytes.data(), HeadSize);
-    ReadRest(Stream, Bytes, HeadSize, Header.Bytes);
-    TWmfPlayer Player(Bytes.data(), static_cast<size_t>(Header.Bytes), Header);
+    const uint64_t Size = ReadWmfRest(Stream, Bytes, HeadSize, Header);
+    TWmfPlayer Player(Bytes.data(), static_cast<size_t>(Size), Header);
     int Width = 0, Height = 0;
     Player.PictureSize(Width, Height);
     PlayOn(Player, Target, Width, Height);
-    return Header.Bytes;
+    return Size;
 }
 
 } // namespace

@@ -62,6 +62,20 @@ TWmfHeader ReadWmfHeader(const uint8_t* Data, size_t Size) {
     return Out;
 }
 
+size_t WmfEndOfRecords(const uint8_t* Data, size_t Size, const TWmfHeader& Header) {
+    const TWmfRecord R(Data, Size);
+    uint64_t Offset = Header.RecordsAt;
+    for (uint32_t Count = 0; Count < TWmfPlayer::MaxRecords && R.Has(Offset, U_SIZE_METARECORD);
+         ++Count) {
+        const uint64_t Bytes = uint64_t{R.Get<uint32_t>(Offset)} * 2;
+        if (Bytes < U_SIZE_METARECORD || !R.Has(Offset, Bytes)) return 0;
+        if (R.Get<uint16_t>(Offset + 4) == U_WMR_EOF && Bytes == U_SIZE_WMREOF)
+            return static_cast<size_t>(Offset + Bytes);
+        Offset += Bytes;
+    }
+    return 0;
+}
+
 TWmfPlayer::TWmfPlayer(const uint8_t* Data, size_t Size, const TWmfHeader& Header)
     : FData(Data), FSize(Size), FHeader(Header) {}
 

@@ -28,6 +28,11 @@ constexpr size_t WmfHeaderSize = 18;
 // Windows metafile's.
 TWmfHeader ReadWmfHeader(const uint8_t* Data, size_t Size);
 
+// Where the records of the first Size bytes of Data end: just after the first
+// end-of-file record (function 0, three words long), or 0 when the records
+// that fit reach none (a record that lies about its size ends the search).
+size_t WmfEndOfRecords(const uint8_t* Data, size_t Size, const TWmfHeader& Header);
+
 // Plays the records of a Windows metafile (Data holds all Header.Bytes)
 // onto a canvas. Placeable metafiles map their bounding box onto the output;
 // plain ones map the window their records set up.
