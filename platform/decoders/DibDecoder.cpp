@@ -91,14 +91,16 @@ void DecodeIndexedRow(const TDibHeader& Header, const std::vector<QRgb>& Palette
     }
 }
 
-void DecodeMaskedRow(const TDibHeader& Header, const TChannel (&Channels)[3], const uint8_t* Src,
+void DecodeMaskedRow(const TDibHeader& Header, const TChannel (&Channels)[4], const uint8_t* Src,
                      QRgb* Dst) {
     const int bytes = Header.BitCount / 8;
+    const bool alpha = Header.HasAlpha();
     for (int x = 0; x < Header.Width; ++x) {
         const uint8_t* p = Src + x * bytes;
         uint32_t pixel = p[0] | p[1] << 8;
         if (bytes == 4) pixel |= uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
-        Dst[x] = qRgb(Channels[0].Value(pixel), Channels[1].Value(pixel), Channels[2].Value(pixel));
+        Dst[x] = qRgba(Channels[0].Value(pixel), Channels[1].Value(pixel), Channels[2].Value(pixel),
+                       alpha ? Channels[3].Value(pixel) : 255);
     }
 }
 
@@ -112,9 +114,9 @@ void DecodeUncompressed(const TDibHeader& Header, const std::vector<QRgb>& Palet
                         QImage& Image) {
     if (!Bits.Has(0, static_cast<size_t>(Header.BitsSize())))
         InvalidGraphic("bitmap: pixel data is truncated");
-    const TChannel channels[3] = {TChannel(Header.Masks[0]), TChannel(Header.Masks[1]),
-                                  TChannel(Header.Masks[2])};
-    const bool plain = Header.BitCount >= 24 && Header.Masks[0] == 0xFF0000 &&
+    const TChannel channels[4] = {TChannel(Header.Masks[0]), TChannel(Header.Masks[1]),
+                                  TChannel(Header.Masks[2]), TChannel(Header.Masks[3])};
+    const bool plain = Header.BitCount >= 24 && !Header.HasAlpha() && Header.Masks[0] == 0xFF0000 &&
                        Header.Masks[1] == 0xFF00 && Header.Masks[2] == 0xFF;
     for (int y = 0; y < Header.Height; ++y) {
         const int row = Header.TopDown ? y : Header.Height - 1 - y;
@@ -127,6 +129,21 @@ void DecodeUncompressed(const TDibHeader& Header, const std::vector<QRgb>& Palet
         else
             DecodeMaskedRow(Header, channels, src, dst);
     }
+}
+
+// An image whose alpha is zero everywhere, made opaque.
+void OpaqueWhenInvisible(QImage& Image) {
+    for (int y = 0; y < Image.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(Image.constScanLine(y));
+        for (int x = 0; x < Image.width(); ++x)
+            if (qAlpha(line[x]) != 0) return;
+    }
+    for (int y = 0; y < Image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(Image.scanLine(y));
+        for (int x = 0; x < Image.width(); ++x)
+            line[x] |= 0xFF000000u;
+    }
+    Image.reinterpretAsFormat(QImage::Format_RGB32);
 }
 
 } // namespace
@@ -173,13 +190,14 @@ TDibHeader ParseDibHeader(TByteView Bytes, bool IconHeight) {
     SetDefaultMasks(h);
     if (h.HeaderSize >= 52 && !IsOs2Header(h.HeaderSize) &&
         (h.Compression == BI_BITFIELDS || h.Compression == BI_ALPHABITFIELDS))
-        h.Masks = {header.U32(40), header.U32(44), header.U32(48)};
+        h.Masks = {header.U32(40), header.U32(44), header.U32(48), Field(header, 52)};
     return h;
 }
 
 void ReadDibMasks(TDibHeader& Header, TByteView Masks) {
     if (Header.MaskBytes() == 0) return;
-    Header.Masks = {Masks.U32(0), Masks.U32(4), Masks.U32(8)};
+    Header.Masks = {Masks.U32(0), Masks.U32(4), Masks.U32(8),
+                    Header.MaskBytes() == 16 ? Masks.U32(12) : 0};
 }
 
 std::vector<QRgb> ReadDibPalette(const TDibHeader& Header, TByteView Bytes) {
@@ -191,7 +209,8 @@ std::vector<QRgb> ReadDibPalette(const TDibHeader& Header, TByteView Bytes) {
 }
 
 QImage DecodeDibBits(const TDibHeader& Header, const std::vector<QRgb>& Palette, TByteView Bits) {
-    QImage image(Header.Width, Header.Height, QImage::Format_RGB32);
+    const bool alpha = Header.HasAlpha() && !Header.IsRle();
+    QImage image(Header.Width, Header.Height, alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     if (image.isNull()) InvalidGraphic("bitmap: out of memory");
     if (Header.IsRle()) {
         image.fill(IndexColor(Palette, 0));
@@ -199,5 +218,6 @@ QImage DecodeDibBits(const TDibHeader& Header, const std::vector<QRgb>& Palette,
     } else {
         DecodeUncompressed(Header, Palette, Bits, image);
     }
+    if (Header.HasAlpha()) OpaqueWhenInvisible(image);
     return image;
 }

@@ -27,10 +27,14 @@ struct TDibHeader {
     uint32_t Compression = BI_RGB;
     uint32_t SizeImage = 0;
     uint32_t ClrUsed = 0;
-    bool CorePalette = false;        // three-byte palette entries (OS/2 core header)
-    std::array<uint32_t, 3> Masks{}; // red, green, blue bits of 16- and 32-bit pixels
+    bool CorePalette = false; // three-byte palette entries (OS/2 core header)
+    // Red, green, blue and alpha bits of 16- and 32-bit pixels. Only bit-field
+    // bitmaps have an alpha mask: the fourth byte of other 32-bit pixels is
+    // not alpha.
+    std::array<uint32_t, 4> Masks{};
 
     bool IsRle() const { return Compression == BI_RLE8 || Compression == BI_RLE4; }
+    bool HasAlpha() const { return Masks[3] != 0; }
     // Bytes of bit-field masks that follow a 40-byte header (0 when none do).
     size_t MaskBytes() const;
     // Palette entries that follow the header and masks (0 above 8 bits).
@@ -49,13 +53,16 @@ struct TDibHeader {
 // header counts the mask rows too: IconHeight halves the height.
 TDibHeader ParseDibHeader(TByteView Header, bool IconHeight = false);
 
-// Reads the masks that follow a 40-byte header with bit fields.
+// Reads the masks that follow a 40-byte header with bit fields (the alpha
+// mask too with BI_ALPHABITFIELDS).
 void ReadDibMasks(TDibHeader& Header, TByteView Masks);
 
 // Reads PaletteEntries() entries as opaque colours.
 std::vector<QRgb> ReadDibPalette(const TDibHeader& Header, TByteView Bytes);
 
-// Decodes the pixel bits, uncompressed or run-length encoded, into an opaque
-// 32-bit image. A fourth byte of 32-bit pixels is ignored, as plain blitting
-// ignores it.
+// Decodes the pixel bits, uncompressed or run-length encoded, into a 32-bit
+// image: ARGB with straight alpha when the header has an alpha mask, else
+// opaque RGB (a fourth byte of 32-bit pixels is ignored, as plain blitting
+// ignores it). Pixels whose alpha is zero throughout are taken as opaque: a
+// wholly invisible picture is a writer's mistake, not its intent.
 QImage DecodeDibBits(const TDibHeader& Header, const std::vector<QRgb>& Palette, TByteView Bits);

@@ -5,7 +5,16 @@
 #include "platform/graphics/PainterCanvas.h"
 
 #include <QImage>
-#include <QPainter>
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+QImage::Format FormatFor(const QImage& Image) {
+    return Image.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32;
+}
+
+} // namespace
 
 TBitmap::TBitmap() = default;
 TBitmap::~TBitmap() = default;
@@ -28,11 +37,16 @@ void TBitmap::SetSize(int Width, int Height) {
     if (Width == this->Width() && Height == this->Height()) return;
     if (Width > 0 && Height > 0) CheckPictureSize(Width, Height, "bitmap");
     ReleaseCanvas();
-    QImage resized(Width, Height, QImage::Format_RGB32);
+    QImage resized(Width, Height, FormatFor(*FImage));
     resized.fill(Qt::white);
     if (!FImage->isNull() && !resized.isNull()) {
-        QPainter painter(&resized);
-        painter.drawImage(0, 0, *FImage);
+        // Copied, not painted: painting would blend the alpha away or round
+        // the colours of partly transparent pixels.
+        const QImage source = FImage->convertToFormat(resized.format());
+        const int rows = std::min(Height, source.height());
+        const size_t bytes = size_t(std::min(Width, source.width())) * 4;
+        for (int y = 0; y < rows; ++y)
+            std::memcpy(resized.scanLine(y), source.constScanLine(y), bytes);
     }
     FImage = resized;
     Changed();
@@ -91,9 +105,13 @@ void TBitmap::Assign(const TBitmap& Source) {
     Changed();
 }
 
+bool TBitmap::HasAlpha() const {
+    return FImage->hasAlphaChannel();
+}
+
 void TBitmap::SetImage(const QImage& Image) {
     ReleaseCanvas();
-    FImage = Image.convertToFormat(QImage::Format_RGB32);
+    FImage = Image.convertToFormat(FormatFor(Image));
     Changed();
 }
 

@@ -27,8 +27,10 @@ enum TPixelFormat : uint8_t {
 // colour set explicitly.
 enum TTransparentMode : uint8_t { tmAuto, tmFixed };
 
-// A raster picture read from BMP files, with a canvas to draw into it. When
-// Transparent is on, pixels of exactly the transparent colour are not drawn.
+// A raster picture read from BMP files, with a canvas to draw into it. A
+// bitmap read with an alpha mask keeps its alpha and is drawn blended over
+// what lies beneath it; all others are opaque. When Transparent is on, pixels
+// of exactly the transparent colour are not drawn either.
 class TBitmap : public TGraphic {
 public:
     TBitmap();
@@ -38,7 +40,8 @@ public:
 
     int Width() const override;
     int Height() const override;
-    // Resizes, keeping the overlapping pixels; new pixels are white.
+    // Resizes, keeping the overlapping pixels as they are (alpha included);
+    // new pixels are opaque white.
     void SetSize(int Width, int Height);
     void SetWidth(int Value) { SetSize(Value, Height()); }
     void SetHeight(int Value) { SetSize(Width(), Value); }
@@ -47,10 +50,13 @@ public:
     void SetPixelFormat(TPixelFormat Value) { FPixelFormat = Value; }
 
     // A canvas drawing into the pixels. It stays valid until the bitmap is
-    // resized, loaded, assigned or destroyed.
+    // resized, loaded, assigned or destroyed. On a bitmap with alpha it
+    // blends over the pixels as over any background: what it draws opaquely
+    // becomes opaque, the pixels it leaves keep their alpha.
     TCanvas& Canvas();
 
-    // tmAuto: the bottom-left pixel's colour (clDefault while empty).
+    // tmAuto: the bottom-left pixel's colour, whatever its alpha (clDefault
+    // while empty).
     TColor TransparentColor() const;
     // clDefault returns to tmAuto; any other colour fixes it.
     void SetTransparentColor(TColor Value);
@@ -62,13 +68,17 @@ public:
     void LoadFromStream(TStream& Stream) override;
     void Draw(TCanvas& Canvas, const TRect& Dest) const override;
 
-    // The pixels, opaque 32-bit colours.
+    // The pixels: 32-bit ARGB (straight alpha) when the bitmap has alpha,
+    // else opaque 32-bit RGB.
     const QImage& Image() const { return *FImage; }
+    bool HasAlpha() const;
+    // Takes the image's pixels, with its alpha when it has an alpha channel.
     void SetImage(const QImage& Image);
 
 private:
     void ReleaseCanvas();
-    // The image as drawn: transparent-colour pixels cleared when Transparent.
+    // The image as drawn: transparent-colour pixels cleared when Transparent,
+    // alpha kept.
     QImage DrawnImage() const;
 
     THeldImage FImage;

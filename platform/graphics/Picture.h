@@ -39,8 +39,8 @@ public:
     void LoadFromFile(const std::string& FileName);
 
     // Writes the picture as a PNG file at its own size: raster pictures as
-    // decoded (icons with their alpha), metafiles played onto white. False
-    // when there is no picture or the file cannot be written.
+    // decoded (icons and bitmaps with alpha as RGBA), metafiles played onto
+    // white. False when there is no picture or the file cannot be written.
     bool SaveToPngFile(const std::string& FileName) const;
 
     int Width() const { return FGraphic ? FGraphic->Width() : 0; }

@@ -20,26 +20,6 @@ std::string Fixture(const std::string& Name) {
     return FixturePath("pictures/" + Name);
 }
 
-// Draws Graphic into Dest on an image of Width x Height filled with Background.
-QImage DrawOnto(const TGraphic& Graphic, int Width, int Height, const TRect& Dest,
-                QColor Background = Qt::white) {
-    QImage image = TPainterCanvas::MakeImage(Width, Height, Background);
-    {
-        TPainterCanvas canvas(image);
-        canvas.StretchDraw(Dest, &Graphic);
-    }
-    return image;
-}
-
-// The reference composed over an opaque background.
-QImage OverBackground(const QImage& Reference, QColor Background) {
-    QImage image(Reference.size(), QImage::Format_RGB32);
-    image.fill(Background);
-    QPainter painter(&image);
-    painter.drawImage(0, 0, Reference);
-    return image;
-}
-
 } // namespace
 
 TEST(PictureGraphics, GraphicClassFollowsTheExtension) {

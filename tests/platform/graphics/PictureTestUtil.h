@@ -4,9 +4,12 @@
 // hand-made picture files.
 
 #include "platform/base/Streams.h"
+#include "platform/graphics/Graphic.h"
+#include "platform/graphics/PainterCanvas.h"
 #include "support/TestFiles.h"
 
 #include <QImage>
+#include <QPainter>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -37,6 +40,26 @@ inline int MaxDifference(const QImage& Actual, const QImage& Expected, bool Comp
             worst = std::max(worst, d);
         }
     return worst;
+}
+
+// Draws Graphic into Dest on an image of Width x Height filled with Background.
+inline QImage DrawOnto(const TGraphic& Graphic, int Width, int Height, const TRect& Dest,
+                       QColor Background = Qt::white) {
+    QImage image = TPainterCanvas::MakeImage(Width, Height, Background);
+    {
+        TPainterCanvas canvas(image);
+        canvas.StretchDraw(Dest, &Graphic);
+    }
+    return image;
+}
+
+// The reference composed over an opaque background.
+inline QImage OverBackground(const QImage& Reference, QColor Background) {
+    QImage image(Reference.size(), QImage::Format_RGB32);
+    image.fill(Background);
+    QPainter painter(&image);
+    painter.drawImage(0, 0, Reference);
+    return image;
 }
 
 // Builds little-endian records byte by byte.
