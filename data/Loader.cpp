@@ -74,10 +74,30 @@ public:
     void ReadPage(int index);
 
 private:
+    // Copies the records just read from the pictures file into its image in
+    // memory as the file spells them, from the image's position up to the
+    // file's: written anew, a record the reader accepts in another spelling
+    // (a version with leading zeros, an odd-length coded name) could change
+    // its length and move every picture after it.
+    void CopyFromFile(TStream& File, TMemoryStream& Image);
+
     TPLBData& Book;
     TPLBProgress& Progress;
     TFileStream& File;
 };
+
+void TLoader::CopyFromFile(TStream& File, TMemoryStream& Image) {
+    if (failed) return;
+    const int64_t from = Image.Position(), to = File.Position();
+    if (to > Image.Size()) { // the file grew while it was read
+        failed = true;
+        Note("the pictures file changed while it was read");
+        return;
+    }
+    File.SetPosition(from);
+    LoadVar(failed, &File, Image.Memory() + from, static_cast<int>(to - from));
+    Image.SetPosition(to);
+}
 
 void TLoader::ReadPictures(const std::string& FileName, TPLBHTP& Pictures) {
     TFileStream htp(FileName, TFileMode::fmOpenRead);
@@ -92,16 +112,13 @@ void TLoader::ReadPictures(const std::string& FileName, TPLBHTP& Pictures) {
     Pictures.Version = PicturesFileVersion();
     LoadVer(failed, &htp, Pictures.Version, true);
     Note("the pictures file is not of version 1.1");
-    SaveVer(failed, &data, Pictures.Version);
+    CopyFromFile(htp, data);
     AnsiString name;
     do {
         LoadStr(failed, &htp, name, true);
-        SaveStr(failed, &data, name, true, TCodingType::ctRandomKey, nullptr);
         int32_t end = 0;
-        if (!name.empty()) {
-            LoadVar(failed, &htp, end);
-            SaveVar(failed, &data, end);
-        }
+        if (!name.empty()) LoadVar(failed, &htp, end);
+        CopyFromFile(htp, data);
         Note("a picture entry of the pictures file is damaged");
         SetGaugeProgress(htp.Position());
         ProcessMessages();

@@ -13,7 +13,9 @@
 // of its pictures and where each picture's bytes begin.
 class TPLBHTP {
 public:
-    std::unique_ptr<TMemoryStream> Data; // null until loaded
+    // The file's bytes at the file's own positions, as far as its list of
+    // pictures reaches; null until loaded.
+    std::unique_ptr<TMemoryStream> Data;
     TStringList Names;
     std::vector<int32_t> Offsets; // parallel to Names
     TVersion Version;

@@ -1,6 +1,8 @@
 // Loads arbitrary bytes as a data file and, after a split point taken from the
-// first byte pair, as its pictures file. Any input must load or fail cleanly.
+// first byte pair, as its pictures file. Any input must load or fail cleanly,
+// and a loaded book's pictures must sit in the store where the file has them.
 #include "data/Data.h"
+#include "tests/data/PicturesLayout.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -31,8 +33,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     TPLBData book(&progress.Record);
     TPLBHTP pictures;
     if (book.LoadFromFile(base + ".plb", &pictures)) {
-        for (int i = 0; i < pictures.Count(); ++i)
-            (void)pictures.PictureEnd(i);
+        const std::string htp(reinterpret_cast<const char*>(data) + split, size - split);
+        if (FirstMisplacedPicture(pictures, htp) >= 0) __builtin_trap();
     } else if (!book.Items.empty()) {
         __builtin_trap(); // a failed load must leave the book cleared
     }

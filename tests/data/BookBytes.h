@@ -22,6 +22,10 @@ public:
         myDefines::SaveVer(failed, &FStream, v);
         return *this;
     }
+    // A plain string: its length, then its bytes.
+    TBookBytes& Plain(const std::string& text) {
+        return Int(static_cast<int32_t>(text.size())).Raw(text);
+    }
     TBookBytes& Raw(const std::string& bytes) {
         FStream.Write(bytes.data(), static_cast<int64_t>(bytes.size()));
         return *this;
@@ -43,7 +47,11 @@ public:
     }
     // A pictures-file entry whose bytes follow its end position.
     TBookBytes& Picture(const AnsiString& name, const std::string& bytes) {
-        Coded(name);
+        return PictureNamed(TBookBytes().Coded(name).Bytes(), bytes);
+    }
+    // The same with the name's record given as bytes.
+    TBookBytes& PictureNamed(const std::string& nameRecord, const std::string& bytes) {
+        Raw(nameRecord);
         Int(static_cast<int32_t>(FStream.Size() + 4 + int64_t(bytes.size())));
         return Raw(bytes);
     }

@@ -1,8 +1,10 @@
 #include "BookBytes.h"
+#include "PicturesLayout.h"
 #include "data/Data.h"
 #include "platform/base/Cp1251.h"
 #include "support/TestFiles.h"
 
+#include <cstring>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -29,6 +31,15 @@ protected:
 std::string Patch(std::string bytes, size_t at, char value) {
     bytes[at] = value;
     return bytes;
+}
+
+// The coded record of Text with Extra after its coded characters: the reader
+// drops an odd last character and whatever follows a zero byte.
+std::string CodedWithExtra(const AnsiString& Text, const std::string& Extra) {
+    std::string bytes = TBookBytes().Coded(Text).Bytes();
+    const int32_t length = static_cast<int32_t>(2 * Text.size() + Extra.size());
+    std::memcpy(&bytes[bytes.size() - 2 * Text.size() - 4], &length, 4);
+    return bytes + Extra;
 }
 
 } // namespace
@@ -165,10 +176,7 @@ TEST_F(LoaderTest, ReadsThePicturesFileBeforeThePages) {
     EXPECT_EQ(progress.Gauge.MaxValue(), 20000 + static_cast<int64_t>(pictures.size()));
     EXPECT_EQ(progress.Gauge.Progress(), progress.Gauge.MaxValue());
     ASSERT_EQ(store.Count(), 3);
-    for (int i = 0; i < 3; ++i) // the picture bytes sit where they sit in the file
-        EXPECT_EQ(std::string(store.Data->Memory() + store.Offsets[i],
-                              store.PictureEnd(i) - store.Offsets[i]),
-                  pictures.substr(store.Offsets[i], store.PictureEnd(i) - store.Offsets[i]));
+    EXPECT_EQ(FirstMisplacedPicture(store, pictures), -1);
 
     std::string got;
     bool processed = false, aborted = false;
@@ -187,6 +195,39 @@ TEST_F(LoaderTest, ReadsThePicturesFileBeforeThePages) {
     store.LoadPicture("absent.bmp", read, processed, aborted);
     EXPECT_FALSE(processed);
     EXPECT_FALSE(aborted);
+}
+
+TEST_F(LoaderTest, PicturesSitWhereTheFileHasThemHoweverItSpellsItsRecords) {
+    // Records the loader accepts but would write otherwise: a version with
+    // leading zeros or bytes after a zero byte, names coded with an odd
+    // length or cut by a zero byte.
+    const std::string versions[] = {
+        TBookBytes().Version(PicturesFileVersion()).Bytes(),
+        TBookBytes().Plain("HyperText Pictures Data File, v.01.001").Bytes(),
+        TBookBytes().Plain(std::string("HyperText Pictures Data File, v.1.1\0 copy", 41)).Bytes()};
+    const std::string names[] = {TBookBytes().Coded("a.bmp").Bytes(), CodedWithExtra("a.bmp", "7"),
+                                 CodedWithExtra("a.bmp", std::string("\0ABCDEF", 7))};
+    const std::string data = TBookBytes().Header(0).Bytes();
+    for (const std::string& version : versions)
+        for (const std::string& name : names) {
+            const std::string pictures = TBookBytes()
+                                             .Raw(version)
+                                             .PictureNamed(name, "first")
+                                             .Picture("b.bmp", "second!")
+                                             .Coded("")
+                                             .Bytes();
+            ASSERT_TRUE(Load(data, &pictures)) << book.LoadError();
+            EXPECT_EQ(store.Data->Size(), static_cast<int64_t>(pictures.size()));
+            ASSERT_EQ(store.Count(), 2);
+            EXPECT_EQ(store.Names[0], "a.bmp");
+            EXPECT_EQ(FirstMisplacedPicture(store, pictures), -1)
+                << testing::PrintToString(version) << " " << testing::PrintToString(name);
+            std::string got(7, '\0');
+            bool processed = false, aborted = false;
+            store.LoadPicture(
+                "b.bmp", [&](TStream& s) { s.ReadBuffer(&got[0], 7); }, processed, aborted);
+            EXPECT_EQ(got, "second!");
+        }
 }
 
 TEST_F(LoaderTest, PictureLookupsStopOnAbortAndReportReadFailures) {
