@@ -87,13 +87,13 @@ TEST(HyperLink, AssignCopiesTheLinkButNotTheChain) {
     EXPECT_EQ(Ids(&copy), (std::vector<int32_t>{5, 10}));
 }
 
-TEST(HyperLink, LongChainsAreFreedWithoutRecursion) {
+// Freeing a chain link by link recursively would overflow the stack here.
+TEST(HyperLink, FreeingALongChainDoesNotCrash) {
     auto chain = std::make_unique<THyperLink>(0, "");
     THyperLink* last = chain.get();
     for (int i = 1; i < 200000; ++i)
         last = last->Add(i, "");
     chain.reset();
-    SUCCEED();
 }
 
 TEST(HyperControl, ReRegisteringOverwritesRectanglesFromTheFirst) {

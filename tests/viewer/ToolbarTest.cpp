@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <gtest/gtest.h>
+#include <map>
 #include <set>
 
 namespace {
@@ -19,6 +20,48 @@ protected:
         Folder.WriteBook("data/TextBook.plb", "Книга");
         Page = std::make_unique<TfrmPage>(Folder.ExeName());
     }
+
+    // The buttons that belong together, left to right; a separator parts
+    // two groups.
+    std::vector<std::vector<TToolButton*>> Groups() const {
+        const TfrmPage& p = *Page;
+        return {{p.tbFirst, p.tbPrev, p.tbMark, p.tbNext, p.tbLast},
+                {p.tbAcross},
+                {p.tbBackward, p.tbForward},
+                {p.tbBookMarks},
+                {p.tbContents},
+                {p.tbZoomOut, p.tbZoomIn},
+                {p.tbShowHints, p.tbButtonSize, p.tbInformation},
+                {p.tbExit}};
+    }
+
+    // The row at one button size: from the bar's left edge, no overlaps, no
+    // gap inside a group, equal separators between groups, within the bar's
+    // width; every button Size square (drop-downs wider by their arrow)
+    // showing its picture at PictureSize.
+    void ExpectButtonRow(int Size, int PictureSize) const {
+        int end = 0;
+        int separator = 0;
+        for (const auto& group : Groups())
+            for (const TToolButton* b : group) {
+                SCOPED_TRACE(b->objectName().toStdString());
+                const QRect r = b->geometry();
+                const int arrow = b->Style() == tbsDropDown ? TToolBar::DropDownWidth : 0;
+                EXPECT_EQ(r.size(), QSize(Size + arrow, Size));
+                EXPECT_EQ(r.top(), 0);
+                if (b == group.front() && end > 0) {
+                    EXPECT_GT(r.left(), end) << "a separator before a new group";
+                    if (separator == 0) separator = r.left() - end;
+                    EXPECT_EQ(r.left() - end, separator) << "separators of one width";
+                } else {
+                    EXPECT_EQ(r.left(), end) << "buttons of a group touch";
+                }
+                end = r.left() + r.width();
+                EXPECT_EQ(b->iconSize(), QSize(PictureSize, PictureSize));
+            }
+        EXPECT_LE(end, Page->tbNavigatorBar->width()) << "the row fits the bar";
+    }
+
     TProgramFolder Folder;
     std::unique_ptr<TfrmPage> Page;
 };
@@ -29,105 +72,109 @@ TEST_F(MainWindow, DesignedLayout) {
     EXPECT_EQ(p.font().family(), QStringLiteral("Tahoma"));
     EXPECT_EQ(p.font().pixelSize(), 11);
     EXPECT_TRUE(p.KeyPreview());
-    EXPECT_EQ(p.pnlStatusBar->geometry(), QRect(0, 523 - 19, 772, 19));
-    EXPECT_EQ(p.pnlNavigatorBar->geometry(), QRect(0, 523 - 19 - 31, 772, 31));
-    EXPECT_EQ(p.pnlTextPanel->geometry(), QRect(0, 0, 772, 523 - 19 - 31));
+    // Docked: the status bar along the bottom, the navigator bar right above
+    // it, the text panel in the rest.
+    const QRect status = p.pnlStatusBar->geometry();
+    const QRect navigator = p.pnlNavigatorBar->geometry();
+    EXPECT_EQ(status.bottomLeft(), QPoint(0, p.height() - 1));
+    EXPECT_EQ(status.width(), p.width());
+    EXPECT_EQ(navigator.width(), p.width());
+    EXPECT_EQ(navigator.bottom() + 1, status.top());
+    EXPECT_EQ(p.pnlTextPanel->geometry(), QRect(0, 0, p.width(), navigator.top()));
     EXPECT_EQ(p.pnlTextPanel->BevelOuter(), bvNone);
     EXPECT_FALSE(p.pnlTextPanel->Color().isValid()); // the window's colour
     for (TBevelPanel* bar : {p.pnlNavigatorBar, p.pnlStatusBar}) {
         EXPECT_EQ(bar->BevelOuter(), bvRaised);
         EXPECT_EQ(bar->BevelInner(), bvLowered);
     }
-    EXPECT_EQ(p.tbNavigatorBar->geometry(), QRect(4, 4, 600, 23));
     EXPECT_EQ(p.tbNavigatorBar->parentWidget(), p.pnlNavigatorBar);
+    EXPECT_TRUE(p.pnlNavigatorBar->rect().contains(p.tbNavigatorBar->geometry()));
     EXPECT_EQ(p.lblHints->text(), QStringLiteral("Готово"));
-    EXPECT_EQ(p.lblHints->pos(), QPoint(4, 2));
+    EXPECT_TRUE(p.pnlStatusBar->rect().contains(p.lblHints->geometry()));
     EXPECT_TRUE(p.pnlVideoPanel->isHidden());
-    EXPECT_EQ(p.pnlVideoPanel->geometry(), QRect(32, 28, 185, 41));
     EXPECT_EQ(p.pnlVideoPanel->Color(), QColor(Qt::black));
     EXPECT_EQ(p.pnlProgressBox->BevelInner(), bvRaised);
-    EXPECT_EQ(p.lblWait->geometry(), QRect(2, 16, 316, 13));
+    for (QWidget* part : {static_cast<QWidget*>(p.lblWait), static_cast<QWidget*>(p.cgGauge)})
+        EXPECT_TRUE(p.pnlProgressBox->rect().contains(part->geometry()))
+            << part->objectName().toStdString();
     EXPECT_TRUE(p.lblWait->alignment() & Qt::AlignHCenter);
-    EXPECT_EQ(p.cgGauge->geometry(), QRect(45, 40, 229, 21));
     EXPECT_EQ(p.cgGauge->ForeColor(), WidgetPalette::Highlight());
-    EXPECT_EQ(p.ilSmallImages->Count(), 16);
-    EXPECT_EQ(p.ilLargeImages->Count(), 16);
-    EXPECT_EQ(p.ilSmallImages->Width(), 16);
-    EXPECT_EQ(p.ilLargeImages->Height(), 24);
-    EXPECT_EQ(p.ilSmallImages->BkColor(), WidgetPalette::Fuchsia());
+    for (const TImageList* list : {p.ilSmallImages.get(), p.ilLargeImages.get()}) {
+        EXPECT_EQ(list->Count(), ToolbarPictureCount);
+        EXPECT_EQ(list->BkColor(), WidgetPalette::Fuchsia());
+    }
 }
 
-TEST_F(MainWindow, ToolbarButtonsInOrder) {
-    struct Expected {
-        const char* Name;
-        TToolButtonStyle Style;
-        const char* Hint;
-    };
-    const Expected expected[] = {
-        {"tbFirst", tbsButton, "В начало|Перейти к началу раздела (Ctrl+Left)"},
-        {"tbPrev", tbsButton, "Назад|Перейти к предыдущей странице (Left)"},
-        {"tbMark", tbsCheck, "Закладка|Переключить закладку (Space)"},
-        {"tbNext", tbsButton, "Вперед|Перейти к следующей странице (Right)"},
-        {"tbLast", tbsButton, "В конец|Перейти к концу раздела (Ctrl+Right)"},
-        {"tbAcross", tbsCheck, "Сквозное пролистывание"},
-        {"tbBackward", tbsDropDown, "Назад|Назад (PgUp)"},
-        {"tbForward", tbsDropDown, "Вперед|Вперед (PgDn)"},
-        {"tbBookMarks", tbsDropDown, "Перейти к закладке"},
-        {"tbContents", tbsButton, "Содержание|Перейти к содержанию (Esc)"},
-        {"tbZoomOut", tbsButton, "Уменьшить|Уменьшить размер окна (Gray Minus)"},
-        {"tbZoomIn", tbsButton, "Увеличить|Увеличить размер окна (Gray Plus)"},
-        {"tbShowHints", tbsCheck, "Подсказки|Показывать всплывающие подсказки"},
-        {"tbButtonSize", tbsCheck, "Размер кнопок|Изменить размер кнопок"},
-        {"tbInformation", tbsButton, "Информация|Краткая информация о программе (F1)"},
-        {"tbExit", tbsButton, "Выход|Выход из учебника (Alt+F4)"},
-    };
+TEST_F(MainWindow, SixteenButtonsInGroupsLeftToRight) {
     const auto& buttons = Page->tbNavigatorBar->Buttons();
     ASSERT_EQ(buttons.size(), 16u);
-    for (int i = 0; i < 16; ++i) {
-        SCOPED_TRACE(expected[i].Name);
-        const TToolButton* b = buttons[static_cast<size_t>(i)];
-        EXPECT_EQ(b->objectName(), QString::fromUtf8(expected[i].Name));
-        EXPECT_EQ(b->Style(), expected[i].Style);
-        EXPECT_EQ(b->ImageIndex(), i);
-        EXPECT_EQ(b->Hint(), QString::fromUtf8(expected[i].Hint));
-        EXPECT_FALSE(b->Down());
-        EXPECT_TRUE(b->toolTip().isEmpty()); // pop-up hints start switched off
-        EXPECT_FALSE(b->icon().isNull());
-        EXPECT_EQ(b->height(), 23);
+    std::vector<TToolButton*> grouped;
+    for (const auto& group : Groups())
+        grouped.insert(grouped.end(), group.begin(), group.end());
+    EXPECT_EQ(buttons, grouped) << "every button in its place";
+    std::set<QString> names;
+    for (size_t i = 0; i < buttons.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(buttons[i]->ImageIndex(), static_cast<int>(i)) << "its own picture";
+        EXPECT_EQ(buttons[i]->icon().availableSizes(), QList<QSize>{QSize(16, 16)});
+        EXPECT_FALSE(buttons[i]->Down());
+        names.insert(buttons[i]->objectName());
     }
-    EXPECT_TRUE(Page->tbMark->Grouped);
-    EXPECT_TRUE(Page->tbMark->AllowAllUp);
-    EXPECT_EQ(Page->tbBackward->menu(), Page->pmBackwardMenu);
-    EXPECT_EQ(Page->tbForward->menu(), Page->pmForwardMenu);
-    EXPECT_EQ(Page->tbBookMarks->menu(), Page->pmBookMarksMenu);
-
-    // Separators of 8 pixels after buttons 4, 5, 7, 8, 9, 11 and 14.
-    const int drop = 23 + TToolBar::DropDownWidth;
-    EXPECT_EQ(Page->tbFirst->x(), 0);
-    EXPECT_EQ(Page->tbAcross->x(), 5 * 23 + 8);
-    EXPECT_EQ(Page->tbBackward->x(), 6 * 23 + 16);
-    EXPECT_EQ(Page->tbBookMarks->x(), 6 * 23 + 2 * drop + 24);
-    EXPECT_EQ(Page->tbContents->x(), 6 * 23 + 3 * drop + 32);
-    EXPECT_EQ(Page->tbExit->x(), 12 * 23 + 3 * drop + 56);
-    EXPECT_LE(Page->tbExit->geometry().right(), 600);
+    EXPECT_EQ(names.size(), buttons.size()) << "names tell the buttons apart";
+    ExpectButtonRow(23, 16);
 }
 
-TEST_F(MainWindow, HintsPopUpOnlyWhenSwitchedOn) {
-    Page->tbNavigatorBar->SetShowHint(true);
-    EXPECT_EQ(Page->tbFirst->toolTip(), QStringLiteral("В начало"));
-    EXPECT_EQ(Page->tbAcross->toolTip(), QStringLiteral("Сквозное пролистывание"));
+TEST_F(MainWindow, ToggleAndDropDownButtons) {
+    const TfrmPage& p = *Page;
+    const std::set<const TToolButton*> toggles{p.tbMark, p.tbAcross, p.tbShowHints, p.tbButtonSize};
+    const std::map<const TToolButton*, QMenu*> menus{{p.tbBackward, p.pmBackwardMenu},
+                                                     {p.tbForward, p.pmForwardMenu},
+                                                     {p.tbBookMarks, p.pmBookMarksMenu}};
+    for (const TToolButton* b : p.tbNavigatorBar->Buttons()) {
+        SCOPED_TRACE(b->objectName().toStdString());
+        const auto menu = menus.find(b);
+        const TToolButtonStyle style = toggles.count(b)      ? tbsCheck
+                                       : menu != menus.end() ? tbsDropDown
+                                                             : tbsButton;
+        EXPECT_EQ(b->Style(), style);
+        EXPECT_EQ(b->menu(), menu == menus.end() ? nullptr : menu->second);
+    }
+    // The bookmark button can be released again.
+    EXPECT_TRUE(p.tbMark->Grouped);
+    EXPECT_TRUE(p.tbMark->AllowAllUp);
+}
+
+TEST_F(MainWindow, EveryButtonHasItsOwnHintThatPopsUpOnlyWhenSwitchedOn) {
+    TToolBar& bar = *Page->tbNavigatorBar;
+    std::set<QString> hints;
+    for (const TToolButton* b : bar.Buttons()) {
+        SCOPED_TRACE(b->objectName().toStdString());
+        EXPECT_FALSE(GetShortHint(b->Hint()).trimmed().isEmpty());
+        EXPECT_FALSE(GetLongHint(b->Hint()).trimmed().isEmpty());
+        EXPECT_TRUE(b->toolTip().isEmpty()) << "pop-up hints start switched off";
+        hints.insert(b->Hint());
+    }
+    EXPECT_EQ(hints.size(), bar.Buttons().size()) << "no two buttons share a hint";
+
+    bar.SetShowHint(true);
+    for (const TToolButton* b : bar.Buttons())
+        EXPECT_EQ(b->toolTip(), GetShortHint(b->Hint())) << b->objectName().toStdString();
+    EXPECT_EQ(GetShortHint(Page->tbFirst->Hint()), QStringLiteral("В начало"));
     EXPECT_EQ(GetLongHint(Page->tbFirst->Hint()),
               QStringLiteral("Перейти к началу раздела (Ctrl+Left)"));
-    Page->tbNavigatorBar->SetShowHint(false);
-    EXPECT_TRUE(Page->tbFirst->toolTip().isEmpty());
+    bar.SetShowHint(false);
+    for (const TToolButton* b : bar.Buttons())
+        EXPECT_TRUE(b->toolTip().isEmpty()) << b->objectName().toStdString();
 }
 
-TEST_F(MainWindow, LargeImagesResizeTheButtons) {
+TEST_F(MainWindow, LargeButtonsKeepTheRowInOrder) {
     TToolBar& bar = *Page->tbNavigatorBar;
     bar.SetImages(Page->ilLargeImages.get());
     bar.SetButtonSize(29, 29);
-    EXPECT_EQ(Page->tbFirst->iconSize(), QSize(24, 24));
-    EXPECT_EQ(Page->tbPrev->geometry(), QRect(29, 0, 29, 29));
+    ExpectButtonRow(29, 24);
+    for (const TToolButton* b : bar.Buttons())
+        EXPECT_EQ(b->icon().availableSizes(), QList<QSize>{QSize(24, 24)})
+            << b->objectName().toStdString();
 }
 
 TEST(ToolbarPictures, SixteenDistinctPicturesOnFuchsia) {
