@@ -15,6 +15,7 @@
 //               has used: ours even pixel sizes, the peer's odd ones)
 // Our side starts every iteration with nothing measured ("cold"), as a page
 // shown for the first time would; with --warm it keeps its measured words.
+#include "BenchPair.h"
 #include "hypertext/HyperText.h"
 #include "platform/base/Cp1251.h"
 #include "platform/displaylist/Metafile.h"
@@ -31,7 +32,6 @@
 #include <QWidget>
 
 #include <benchmark/benchmark.h>
-#include <chrono>
 #include <cstdlib>
 #include <memory>
 #include <string>
@@ -52,26 +52,6 @@ std::string ReadData(const std::string& name) {
     }
     return file.readAll().toStdString();
 }
-
-using Clock = std::chrono::steady_clock;
-
-// Accumulates the two sides' times and reports them with their ratio.
-struct TPair {
-    double ours = 0, peer = 0;
-    template <class F> void Ours(F&& f) { ours += Time(f); }
-    template <class F> void Peer(F&& f) { peer += Time(f); }
-    template <class F> static double Time(F&& f) {
-        const auto start = Clock::now();
-        f();
-        return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-    }
-    void Report(benchmark::State& state) const {
-        const double n = static_cast<double>(state.iterations());
-        state.counters["ours_ms"] = ours / n;
-        state.counters["peer_ms"] = peer / n;
-        state.counters["ratio"] = peer > 0 ? ours / peer : 0;
-    }
-};
 
 // The viewer's page view.
 struct TOurPage {

@@ -166,6 +166,8 @@ protected:
     TPoint ToControl(int X, int Y) const;
 
     std::vector<uint8_t> FCompiled;
+    // The registry's head, for copying links into it (GetLinks).
+    std::unique_ptr<THyperLink>& LinkRegistry() { return FLinks; }
 
 private:
     // The registry search under hsHitTesting.

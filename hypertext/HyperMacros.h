@@ -1,10 +1,12 @@
 #pragma once
 
+#include "hypertext/HyperLink.h"
 #include "platform/base/Colors.h"
 #include "platform/base/Rect.h"
 #include "platform/base/Types.h"
 
 #include <cstdint>
+#include <memory>
 
 class TPicture;
 
@@ -33,10 +35,11 @@ public:
     int Height = 0;      // in real (page) pixels
     THyperMacrosKind Kind = mkNone;
     uint8_t Placement = mpInline;
-    bool ConsumeBody = true;     // the body is not shown as page text
-    AnsiString Name;             // the tag value, at most 255 characters
-    TPicture* Picture = nullptr; // a slot of the page's picture list, not owned
-    TRect Rect;                  // (0, 0, width, height), moved to the object's place when painted
+    std::unique_ptr<THyperLink> Links; // an inline vector picture's, in its own coordinates
+    bool ConsumeBody = true;           // the body is not shown as page text
+    AnsiString Name;                   // the tag value, at most 255 characters
+    TPicture* Picture = nullptr;       // a slot of the page's picture list, not owned
+    TRect Rect; // (0, 0, width, height), moved to the object's place when painted
     bool Transparent = false;
     TColor BackColor = clWindow;
     int Width = 0;

@@ -16,8 +16,11 @@ void THyperPainter::DrawObject(const TRect& Area, THyperWord& Word, const TPlace
     if (macros.Kind == mkMedia) {
         // The frame the player's display is placed over.
         FCanvas.FillRect(macros.Rect);
-    } else if (macros.Kind >= mkPicture && macros.Kind <= mkStretchedBackground && macros.Picture &&
-               macros.Picture->Graphic() && !macros.Picture->Graphic()->Empty()) {
+        FControl.MediaPainted();
+        return;
+    }
+    if (macros.Kind >= mkPicture && macros.Kind <= mkStretchedBackground && macros.Picture &&
+        macros.Picture->Graphic() && !macros.Picture->Graphic()->Empty()) {
         DrawPicture(Area, macros, P);
     }
 }
@@ -60,12 +63,16 @@ void THyperPainter::DrawPicture(const TRect& Area, const THyperMacros& Macros, c
         FControl.DoDrawMacros(FCanvas, bounds, dest, scratch, Macros.Kind, false);
     } else {
         TBitmap scratch;
-        scratch.SetSize(graphic.Width(), graphic.Height());
-        TCanvas& canvas = scratch.Canvas();
-        canvas.Brush().SetColor(Macros.BackColor);
-        canvas.Brush().SetStyle(bsSolid);
-        canvas.FillRect(Rect(0, 0, graphic.Width(), graphic.Height()));
-        canvas.Draw(0, 0, &graphic);
+        // An opaque picture covers the back colour wholly: its own pixels
+        // are the composition, shared rather than drawn.
+        if (!scratch.SharePixelsOf(graphic)) {
+            scratch.SetSize(graphic.Width(), graphic.Height());
+            TCanvas& canvas = scratch.Canvas();
+            canvas.Brush().SetColor(Macros.BackColor);
+            canvas.Brush().SetStyle(bsSolid);
+            canvas.FillRect(Rect(0, 0, graphic.Width(), graphic.Height()));
+            canvas.Draw(0, 0, &graphic);
+        }
         scratch.SetTransparentColor(Macros.BackColor);
         scratch.SetTransparent(Macros.Transparent);
         FControl.DoDrawMacros(FCanvas, bounds, dest, scratch, Macros.Kind, true);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "components/QLPersistent.h"
+#include "hypertext/TextAlignment.h"
 #include "platform/base/Colors.h"
 #include "platform/base/Font.h"
 
@@ -8,7 +9,6 @@
 #include <memory>
 
 enum THyperAlignment : uint8_t { haLeft = 0, haCenter = 1, haRight = 2, haPage = 3 };
-enum TTextLayout : uint8_t { tlTop = 0, tlCenter = 1, tlBottom = 2 };
 
 // The attributes a word is drawn with: font, alignment of its line, vertical
 // placement, background, link colour, spacing and side-box settings. Every

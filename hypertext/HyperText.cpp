@@ -4,10 +4,11 @@
 #include "hypertext/MarkupCompiler.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/Picture.h"
+#include "platform/media/MediaPlayer.h"
 
 THyperText::THyperText(QWidget* Parent)
     : THyperControl(Parent), FDefaultStyle(std::make_unique<THyperStyle>()),
-      FIndexStyle(std::make_unique<THyperIndex>()) {
+      FIndexStyle(std::make_unique<THyperIndex>()), FAlive(std::make_shared<THyperText*>(this)) {
     BindStyle(*FDefaultStyle);
     FIndexStyle->OnChange = [this](TObject* sender) { UpdateAll(sender); };
     for (auto& style : FStyles) {
@@ -20,6 +21,8 @@ THyperText::THyperText(QWidget* Parent)
 }
 
 THyperText::~THyperText() {
+    SetVectorPicture(nullptr);
+    SetMediaPlayer(nullptr);
     FDefaultStyle->OnChange = nullptr;
     FIndexStyle->OnChange = nullptr;
     for (auto& style : FStyles)
@@ -40,7 +43,8 @@ void THyperText::Changed(TObject* Sender) {
     const bool fromLines = Sender == &Lines();
     if (fromLines) Compile();
     Interpret(entry != hsChanging);
-    FMediaStartPending = fromLines && FAutoPlayMedia;
+    FMediaStartPending =
+        (fromLines && FAutoPlayMedia) || (FMediaPlayer && !FMediaPlayer->FileName().empty());
     SetHyperState(entry);
 }
 
@@ -58,8 +62,7 @@ void THyperText::Compile() {
     FCompiled = CompileMarkup(text);
     // A new text starts without media, pictures or links; the old lines,
     // which refer to the pictures, go with them.
-    FCurrentMediaItem = -1;
-    FMediaList.Clear();
+    DropMedia();
     FTextLines.clear();
     FPictures.clear();
     ClearHyperLinks();
@@ -115,12 +118,6 @@ void THyperText::SetTabSize(int Value) {
     UpdateAll(this);
 }
 
-void THyperText::SetAutoPlayMedia(bool Value) {
-    if (Value == FAutoPlayMedia) return;
-    FAutoPlayMedia = Value;
-    Update();
-}
-
 void THyperText::Assign(const THyperControl& Source) {
     const auto* source = dynamic_cast<const THyperText*>(&Source);
     if (source && source != this) {
@@ -136,21 +133,10 @@ void THyperText::Assign(const THyperControl& Source) {
     THyperControl::Assign(Source);
 }
 
-// Names that match no object kind go to the host; the kind stays none, so the
-// object is dropped.
-void THyperText::DoMacros(bool Enter, int& /*Counter*/, THyperMacros* Macros) {
-    if (Enter && OnMacrosEnter) OnMacrosEnter(this, Macros);
-    if (!Enter && OnMacrosExit) OnMacrosExit(this, Macros);
-}
-
 bool THyperText::PaintTo(TCanvas& Canvas) {
     if (HyperState() != hsReady) return false;
     SetHyperState(hsPainting);
     OutText(Canvas, Rect(0, 0, RealWidth(), RealHeight()), FTextLines);
     SetHyperState(hsReady);
     return true;
-}
-
-void THyperText::Resize() {
-    THyperControl::Resize();
 }

@@ -11,9 +11,11 @@
 #include <vector>
 
 class TGraphic;
+class TMediaPlayer;
 class TPicture;
 class THyperMacros;
 class THyperText;
+class TVectorPicture;
 
 // Brackets of loading and unloading the pictures of a page.
 enum THyperOperation : uint8_t {
@@ -79,18 +81,53 @@ public:
     // The measuring of layout and painting, with what it has measured.
     THyperMeasure& Measure();
 
-    // Embedded objects: the host's hooks (the object kinds come with the
-    // macros and media).
-    virtual void DoMacros(bool Enter, int& Counter, THyperMacros* Macros) override;
+    // Embedded objects (HyperTextMacros.cpp): the object of a <MACROS> tag
+    // at its opening (Enter) and closing; Counter is the next picture slot.
+    void DoMacros(bool Enter, int& Counter, THyperMacros* Macros) override;
+    // Fills the macro's picture from the host, else from the current folder.
+    bool DoGraphicsLoad(THyperMacros& Macros);
+    // Tells the host (OnGraphicUnload) of every picture of the laid-out page.
+    void UnloadGraphics();
+    void DoGraphicsUnload(const THyperLines& Lines);
+    // Copies an inline vector picture's links into the page's links, offset
+    // to where the picture is painted.
+    void MergeLinks(int DX, int DY, const THyperLink& Source);
+    bool LoadingAborted() const { return FLoadingAborted; }
+    int PictureCount() const { return static_cast<int>(FPictures.size()); }
+
+    // The renderer of inline vector pictures (not owned; forgotten when it
+    // is destroyed).
+    TVectorPicture* VectorPicture() const { return FVectorPicture; }
+    void SetVectorPicture(TVectorPicture* Value);
+
+    // Media clips (HyperTextMedia.cpp). The player is not owned; it is
+    // forgotten when it is destroyed.
+    TMediaPlayer* MediaPlayer() const { return FMediaPlayer; }
+    void SetMediaPlayer(TMediaPlayer* Value);
     bool AutoPlayMedia() const { return FAutoPlayMedia; }
     void SetAutoPlayMedia(bool Value);
-    bool LoadingAborted() const { return FLoadingAborted; }
     bool MediaStartPending() const { return FMediaStartPending; }
+    int GetMediaCount() const { return FMediaList.Count(); }
+    // The file of clip Index; empty out of range.
+    AnsiString GetMediaFile(int Index) const;
+    int CurrentMediaItem() const { return FCurrentMediaItem; }
+    // Makes clip Index the page's clip: opens it over its frame and, with
+    // AutoPlayMedia, plays it; -1 drops the clip.
+    void SetMediaItem(int Index);
+    // Places the player's display over R (real page coordinates), scaled to
+    // the control's size.
+    void ResizeMediaRect(const TRect& R);
+    // The media object that is clip number CurrentMediaItem, counting with
+    // Counter (start at -1) through Lines and their side boxes.
+    bool GetMediaMacros(int& Counter, const THyperLines& Lines, THyperMacros*& Macros) const;
 
-    TGraphicLoadEvent OnGraphicLoad;
+    // Setting either hook interprets the text again through it.
+    const TGraphicLoadEvent& OnGraphicLoad() const { return FOnGraphicLoad; }
+    void SetOnGraphicLoad(TGraphicLoadEvent Value);
+    const TMacrosEvent& OnMacrosEnter() const { return FOnMacrosEnter; }
+    void SetOnMacrosEnter(TMacrosEvent Value);
     TGraphicNotifyEvent OnGraphicNotify;
     TGraphicUnloadEvent OnGraphicUnload;
-    TMacrosEvent OnMacrosEnter;
     TMacrosEvent OnMacrosExit;
     TPaintWordEvent OnPaintWord;
 
@@ -110,6 +147,17 @@ private:
     void Interpret(bool Layout);
     void BindStyle(THyperStyle& Style);
     void Notify(THyperOperation Operation);
+    // The picture slot Counter for a picture macro: reused, or appended and
+    // loaded. False when there is no picture.
+    bool TakePictureSlot(int Counter, THyperMacros& Macros);
+    void RenderVectorPicture(int Counter, THyperMacros& Macros);
+    void AddMediaMacros(THyperMacros& Macros);
+    // A new text: the page's clip is dropped and its display hidden.
+    void DropMedia();
+    // The first media object painted after an interpretation starts the clip.
+    void MediaPainted();
+    void StartPendingMedia();
+    friend class THyperPainter;
 
     std::unique_ptr<THyperStyle> FDefaultStyle;
     std::unique_ptr<THyperIndex> FIndexStyle;
@@ -123,6 +171,16 @@ private:
     bool FMediaStartPending = false;
     int FCurrentMediaItem = -1;
     TStringList FMediaList;
+    // One slot per picture macro of the text, in page order; a slot whose
+    // loading failed stays, empty, so that later pictures keep their slots.
     std::vector<std::unique_ptr<TPicture>> FPictures;
     std::unique_ptr<THyperMeasure> FMeasure;
+    TVectorPicture* FVectorPicture = nullptr;
+    TMediaPlayer* FMediaPlayer = nullptr;
+    bool FMediaStartPosted = false;
+    // Cleared when the control goes, so that calls posted to the message
+    // loop do nothing afterwards.
+    std::shared_ptr<THyperText*> FAlive;
+    TGraphicLoadEvent FOnGraphicLoad;
+    TMacrosEvent FOnMacrosEnter;
 };

@@ -73,6 +73,8 @@ void THyperPainter::PaintLine(const TRect& Area, const THyperString& Line,
         if (FControl.OnPaintWord)
             FControl.OnPaintWord(word, Rect(p.X, p.Y, p.X + p.M.Width, p.Y + p.M.Height));
         if (word.LinkId != -1) AddLinkRect(word, next, p);
+        // An inline vector picture's links join the page's where it stands.
+        if (word.Macros && word.Macros->Links) FControl.MergeLinks(p.X, p.Y, *word.Macros->Links);
         FCanvas.Brush().SetColor(word.Style->BackColor());
         FCanvas.Brush().SetStyle(word.Style->Background() ? bsSolid : bsClear);
         if (Visible(word, p)) {

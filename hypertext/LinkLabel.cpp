@@ -168,7 +168,7 @@ void TLinkLabel::SetAlignment(TAlignment Value) {
     Invalidate();
 }
 
-void TLinkLabel::SetLayout(TVerticalLayout Value) {
+void TLinkLabel::SetLayout(TTextLayout Value) {
     if (Value == FLayout || Value > tlBottom) return;
     FLayout = Value;
     Invalidate();

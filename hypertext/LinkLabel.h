@@ -46,8 +46,8 @@ public:
     void SetWordWrap(bool Value);
     TAlignment Alignment() const { return FAlignment; }
     void SetAlignment(TAlignment Value);
-    TVerticalLayout Layout() const { return FLayout; }
-    void SetLayout(TVerticalLayout Value);
+    TTextLayout Layout() const { return FLayout; }
+    void SetLayout(TTextLayout Value);
     bool Transparent() const { return FTransparent; }
     void SetTransparent(bool Value);
     TBiDiMode BiDiMode() const { return FBiDiMode; }
@@ -95,7 +95,7 @@ private:
     bool FAutoSize = true;
     bool FWordWrap = false;
     TAlignment FAlignment = taLeftJustify;
-    TVerticalLayout FLayout = tlTop;
+    TTextLayout FLayout = tlTop;
     bool FTransparent = false;
     TBiDiMode FBiDiMode = bdLeftToRight;
     bool FShowAccelChar = true;

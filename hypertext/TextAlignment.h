@@ -7,7 +7,7 @@
 // Horizontal alignment, vertical layout and reading order of text in the
 // controls of the engine, and their text-drawing flags.
 enum TAlignment : uint8_t { taLeftJustify = 0, taRightJustify = 1, taCenter = 2 };
-enum TVerticalLayout : uint8_t { tlTop = 0, tlCenter = 1, tlBottom = 2 };
+enum TTextLayout : uint8_t { tlTop = 0, tlCenter = 1, tlBottom = 2 };
 enum TBiDiMode : uint8_t {
     bdLeftToRight,
     bdRightToLeft,
@@ -25,7 +25,7 @@ inline unsigned AlignmentFlags(TAlignment Alignment) {
     return Alignment == taCenter ? DT_CENTER : Alignment == taRightJustify ? DT_RIGHT : DT_LEFT;
 }
 
-inline unsigned LayoutFlags(TVerticalLayout Layout) {
+inline unsigned LayoutFlags(TTextLayout Layout) {
     return Layout == tlCenter ? DT_VCENTER : Layout == tlBottom ? DT_BOTTOM : DT_TOP;
 }
 

@@ -120,7 +120,7 @@ void TVectorPicture::SetTextAngle(int32_t Value) {
 
 void TVectorPicture::SetTextLayout(int Value) {
     if (Value < tlTop || Value > tlBottom || Value == FTextLayout) return;
-    FTextLayout = static_cast<TVerticalLayout>(Value);
+    FTextLayout = static_cast<TTextLayout>(Value);
     Rerender();
 }
 

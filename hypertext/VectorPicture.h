@@ -4,6 +4,7 @@
 #include "hypertext/TextAlignment.h"
 #include "platform/base/Brush.h"
 #include "platform/base/Font.h"
+#include "platform/base/FreeNotifier.h"
 #include "platform/base/Pen.h"
 
 #include <array>
@@ -20,7 +21,7 @@ enum TVPHintStyle : uint8_t { vhEmpty = 0, vhLinkText = 1, vhUserText = 2 };
 // paint executes the byte code, starting from the property values, and
 // registers the links again. On a form it hit-tests and reports its links
 // like any hyper control.
-class TVectorPicture : public THyperControl {
+class TVectorPicture : public THyperControl, public TFreeNotifier {
 public:
     explicit TVectorPicture(QWidget* Parent = nullptr);
     ~TVectorPicture() override;
@@ -64,7 +65,7 @@ public:
     void SetTextAlign(int Value);
     int32_t TextAngle() const { return FTextAngle; }
     void SetTextAngle(int32_t Value);
-    TVerticalLayout TextLayout() const { return FTextLayout; }
+    TTextLayout TextLayout() const { return FTextLayout; }
     // Accepts 0 to 2 only.
     void SetTextLayout(int Value);
     bool WordWrap() const { return FWordWrap; }
@@ -89,7 +90,7 @@ private:
     bool FShowAccelChar = true;
     TAlignment FTextAlign = taLeftJustify;
     int32_t FTextAngle = 0;
-    TVerticalLayout FTextLayout = tlTop;
+    TTextLayout FTextLayout = tlTop;
     bool FWordWrap = false;
     TBiDiMode FBiDiMode = bdLeftToRight;
     bool FParentBiDiMode = true;

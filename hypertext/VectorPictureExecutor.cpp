@@ -237,7 +237,7 @@ bool TVectorExecutor::ExecuteSetting() {
         ExecuteTextFormat();
         return true;
     case vcTextLayout:
-        if (P(0) >= tlTop && P(0) <= tlBottom) FLayout = static_cast<TVerticalLayout>(P(0));
+        if (P(0) >= tlTop && P(0) <= tlBottom) FLayout = static_cast<TTextLayout>(P(0));
         return true;
     case vcUnderlineLinks:
         FUnderlineLinks = P(0) != 0;

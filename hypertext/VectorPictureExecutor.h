@@ -70,7 +70,7 @@ private:
     // Working settings.
     TVPHintStyle FHintStyle = vhLinkText;
     TAlignment FAlign = taLeftJustify;
-    TVerticalLayout FLayout = tlTop;
+    TTextLayout FLayout = tlTop;
     bool FNoPrefix = false;
     bool FWordWrap = false;
     TColor FLinkColor = 0;

@@ -20,6 +20,8 @@ public:
     virtual void SetVisible(bool Value) = 0;
     virtual bool Enabled() const = 0;
     virtual void SetEnabled(bool Value) = 0;
+    // Puts the control above its siblings; controls without a widget ignore it.
+    virtual void BringToFront() {}
     // The pointer's shape over the control; controls with a widget show it.
     virtual TCursor Cursor() const { return FCursor; }
     virtual void SetCursor(TCursor Value) { FCursor = Value; }

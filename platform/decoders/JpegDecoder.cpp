@@ -2,6 +2,7 @@
 
 #include "platform/decoders/JpegSegments.h"
 
+#include <algorithm>
 #include <csetjmp>
 #include <cstdio>
 #include <jerror.h>
@@ -62,13 +63,29 @@ void ConvertRow(const jpeg_decompress_struct& Info, const JSAMPLE* Src, QRgb* Ds
     }
 }
 
+// The colours libjpeg writes straight into the image's 32-bit pixels (blue,
+// green, red, opaque alpha in memory), where it can.
+#if defined(JCS_EXTENSIONS) && Q_BYTE_ORDER == Q_LITTLE_ENDIAN
+constexpr J_COLOR_SPACE DirectOutput = JCS_EXT_BGRA;
+constexpr bool HasDirectOutput = true;
+#else
+constexpr J_COLOR_SPACE DirectOutput = JCS_RGB;
+constexpr bool HasDirectOutput = false;
+#endif
+
 void ChooseOutput(jpeg_decompress_struct& Info) {
-    if (Info.jpeg_color_space == JCS_GRAYSCALE)
-        Info.out_color_space = JCS_GRAYSCALE;
-    else if (Info.jpeg_color_space == JCS_CMYK || Info.jpeg_color_space == JCS_YCCK)
+    if (Info.jpeg_color_space == JCS_CMYK || Info.jpeg_color_space == JCS_YCCK)
         Info.out_color_space = JCS_CMYK;
+    else if (HasDirectOutput)
+        Info.out_color_space = DirectOutput;
+    else if (Info.jpeg_color_space == JCS_GRAYSCALE)
+        Info.out_color_space = JCS_GRAYSCALE;
     else
         Info.out_color_space = JCS_RGB;
+}
+
+bool Direct(const jpeg_decompress_struct& Info) {
+    return HasDirectOutput && Info.out_color_space == DirectOutput;
 }
 
 bool SizeAllowed(JDIMENSION Width, JDIMENSION Height) {
@@ -79,7 +96,7 @@ bool SizeAllowed(JDIMENSION Width, JDIMENSION Height) {
 // All libjpeg calls happen here. Its errors jump back to the setjmp below;
 // this frame holds no object with a destructor, so the jump skips nothing
 // that needs cleaning up (the job's image lives in the caller).
-bool Decode(TJpegJob& Job, const TBytes& Bytes) {
+bool Decode(TJpegJob& Job, const TBytes& Bytes, bool HeaderOnly) {
     if (setjmp(Job.Error.Jump)) return false;
     jpeg_decompress_struct& info = Job.Info;
     jpeg_create_decompress(&info);
@@ -92,9 +109,26 @@ bool Decode(TJpegJob& Job, const TBytes& Bytes) {
         return false;
     }
     ChooseOutput(info);
+    // Starting a sequential picture checks its tables without decoding a
+    // line; a progressive one would decode all its scans, so its check ends
+    // with the headers.
+    if (HeaderOnly && info.progressive_mode) return true;
     jpeg_start_decompress(&info);
+    if (HeaderOnly) return true;
     Job.Image = QImage(int(info.output_width), int(info.output_height), QImage::Format_RGB32);
     if (Job.Image.isNull()) return false;
+    if (Direct(info)) {
+        while (info.output_scanline < info.output_height) {
+            JSAMPROW rows[16];
+            const int first = int(info.output_scanline);
+            const int count = std::min<int>(16, int(info.output_height) - first);
+            for (int i = 0; i < count; ++i)
+                rows[i] = Job.Image.scanLine(first + i);
+            if (jpeg_read_scanlines(&info, rows, JDIMENSION(count)) == 0) return false;
+        }
+        jpeg_finish_decompress(&info);
+        return true;
+    }
     const JDIMENSION stride = info.output_width * info.output_components;
     JSAMPARRAY row =
         info.mem->alloc_sarray(reinterpret_cast<j_common_ptr>(&info), JPOOL_IMAGE, stride, 1);
@@ -107,20 +141,35 @@ bool Decode(TJpegJob& Job, const TBytes& Bytes) {
     return true;
 }
 
-} // namespace
-
-QImage ReadJpeg(TStream& Stream) {
-    const TBytes bytes = ReadJpegBytes(Stream);
-    TJpegJob job;
-    job.Info.err = jpeg_std_error(&job.Error.Manager);
-    job.Error.Manager.error_exit = ErrorExit;
-    job.Error.Manager.emit_message = EmitMessage;
-    job.Error.Manager.output_message = OutputMessage;
-    const bool ok = Decode(job, bytes);
-    jpeg_destroy_decompress(&job.Info); // safe on a zeroed or half-created object
-    if (job.TooLarge) CheckPictureSize(job.Width, job.Height, "JPEG");
+// Runs the decoder over Bytes, raising EInvalidGraphic on any failure.
+void Run(TJpegJob& Job, const TBytes& Bytes, bool HeaderOnly) {
+    Job.Info.err = jpeg_std_error(&Job.Error.Manager);
+    Job.Error.Manager.error_exit = ErrorExit;
+    Job.Error.Manager.emit_message = EmitMessage;
+    Job.Error.Manager.output_message = OutputMessage;
+    const bool ok = Decode(Job, Bytes, HeaderOnly);
+    jpeg_destroy_decompress(&Job.Info); // safe on a zeroed or half-created object
+    if (Job.TooLarge) CheckPictureSize(Job.Width, Job.Height, "JPEG");
     if (!ok)
         InvalidGraphic(std::string("JPEG: ") +
-                       (job.Error.Message[0] ? job.Error.Message : "cannot decode"));
+                       (Job.Error.Message[0] ? Job.Error.Message : "cannot decode"));
+}
+
+} // namespace
+
+void CheckJpegHeader(const TBytes& Bytes, int& Width, int& Height) {
+    TJpegJob job;
+    Run(job, Bytes, true);
+    Width = int(job.Width);
+    Height = int(job.Height);
+}
+
+QImage DecodeJpeg(const TBytes& Bytes) {
+    TJpegJob job;
+    Run(job, Bytes, false);
     return job.Image;
+}
+
+QImage ReadJpeg(TStream& Stream) {
+    return DecodeJpeg(ReadJpegBytes(Stream));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/base/Streams.h"
+#include "platform/decoders/PictureBytes.h"
 
 #include <QImage>
 
@@ -9,3 +10,9 @@
 // colour, or CMYK/YCCK (Adobe's inverted form included). Returns an opaque
 // 32-bit image. Raises EInvalidGraphic for damaged or oversized pictures.
 QImage ReadJpeg(TStream& Stream);
+
+// The same in two steps, for decoding away from the stream: the picture's
+// bytes (ReadJpegBytes) checked as far as its headers go, giving its size,
+// then decoded. Both raise EInvalidGraphic.
+void CheckJpegHeader(const TBytes& Bytes, int& Width, int& Height);
+QImage DecodeJpeg(const TBytes& Bytes);

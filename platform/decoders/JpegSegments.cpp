@@ -1,6 +1,7 @@
 #include "platform/decoders/JpegSegments.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -62,10 +63,20 @@ private:
     // Skips entropy-coded data, where 0xFF is followed by a stuffed zero or a
     // restart marker; returns the position of the marker that ends it.
     size_t SkipEntropyData(size_t Pos) {
-        for (;; ++Pos) {
-            if (Byte(Pos) != 0xFF) continue;
+        for (;;) {
+            Byte(Pos); // fetched
+            const auto* ff = static_cast<const uint8_t*>(
+                std::memchr(FBytes.data() + Pos, 0xFF, FBytes.size() - Pos));
+            if (!ff) {
+                Pos = FBytes.size();
+                continue;
+            }
+            Pos = static_cast<size_t>(ff - FBytes.data());
             const uint8_t next = Byte(Pos + 1);
-            if (next == 0x00 || (next >= 0xD0 && next <= 0xD7) || next == 0xFF) continue;
+            if (next == 0x00 || (next >= 0xD0 && next <= 0xD7) || next == 0xFF) {
+                ++Pos;
+                continue;
+            }
             return Pos;
         }
     }

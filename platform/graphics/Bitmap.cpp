@@ -2,6 +2,7 @@
 
 #include "platform/decoders/BmpDecoder.h"
 #include "platform/decoders/PictureBytes.h"
+#include "platform/graphics/JPEGImage.h"
 #include "platform/graphics/PainterCanvas.h"
 
 #include <QImage>
@@ -143,19 +144,47 @@ void TBitmap::LoadFromStream(TStream& Stream) {
     Changed();
 }
 
+namespace {
+
+bool HasPixelOf(const QImage& Image, QRgb Rgb) {
+    const int width = Image.width();
+    for (int y = 0; y < Image.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(Image.constScanLine(y));
+        for (int x = 0; x < width; ++x)
+            if ((line[x] & 0xFFFFFF) == Rgb) return true;
+    }
+    return false;
+}
+
+} // namespace
+
 QImage TBitmap::DrawnImage() const {
     const TColor key = ColorToRGB(TransparentColor());
+    const QRgb keyRgb = qRgb(GetRValue(key), GetGValue(key), GetBValue(key)) & 0xFFFFFF;
     // While a canvas paints on the pixels, hand out a copy that later
     // painting cannot change.
-    if (!Transparent() || key == clNone) return FCanvas ? FImage->copy() : *FImage;
-    const QRgb keyRgb = qRgb(GetRValue(key), GetGValue(key), GetBValue(key)) & 0xFFFFFF;
+    if (!Transparent() || key == clNone || !HasPixelOf(*FImage, keyRgb))
+        return FCanvas ? FImage->copy() : *FImage;
     QImage masked = FImage->convertToFormat(QImage::Format_ARGB32);
+    const int width = masked.width();
     for (int y = 0; y < masked.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(masked.scanLine(y));
-        for (int x = 0; x < masked.width(); ++x)
+        for (int x = 0; x < width; ++x)
             if ((line[x] & 0xFFFFFF) == keyRgb) line[x] = 0;
     }
     return masked;
+}
+
+bool TBitmap::SharePixelsOf(const TGraphic& Graphic) {
+    const QImage* pixels = nullptr;
+    if (const auto* jpeg = dynamic_cast<const TJPEGImage*>(&Graphic))
+        pixels = &jpeg->Image();
+    else if (const auto* bitmap = dynamic_cast<const TBitmap*>(&Graphic);
+             bitmap && !bitmap->HasAlpha() && !bitmap->Transparent())
+        pixels = &bitmap->Image();
+    if (!pixels || pixels->isNull()) return false;
+    SetImage(*pixels);
+    return true;
 }
 
 void TBitmap::Draw(TCanvas& Canvas, const TRect& Dest) const {

@@ -74,6 +74,10 @@ public:
     bool HasAlpha() const;
     // Takes the image's pixels, with its alpha when it has an alpha channel.
     void SetImage(const QImage& Image);
+    // Takes the pixels of an opaque raster graphic (a JPEG image, or a bitmap
+    // without alpha and transparency) without copying them; false, changing
+    // nothing, for any other graphic.
+    bool SharePixelsOf(const TGraphic& Graphic);
 
 private:
     void ReleaseCanvas();

@@ -3,19 +3,32 @@
 #include "platform/graphics/Graphic.h"
 #include "platform/graphics/HeldImage.h"
 
-// A JPEG picture, decoded with libjpeg when it is read.
+#include <memory>
+
+// A JPEG picture. Reading it takes its bytes from the stream and checks its
+// headers (so a picture that is not a JPEG fails to load at once); the pixels
+// are decoded with libjpeg on a background thread and waited for when first
+// needed. A picture whose data turns out to be undecodable draws nothing.
 class TJPEGImage : public TGraphic {
 public:
-    int Width() const override;
-    int Height() const override;
+    TJPEGImage();
+    ~TJPEGImage() override;
+
+    int Width() const override { return FWidth; }
+    int Height() const override { return FHeight; }
 
     void Assign(const TJPEGImage& Source);
     void LoadFromStream(TStream& Stream) override;
     void Draw(TCanvas& Canvas, const TRect& Dest) const override;
 
-    // The decoded pixels, opaque 32-bit colours.
-    const QImage& Image() const { return *FImage; }
+    // The decoded pixels, opaque 32-bit colours (waits for the decoding).
+    const QImage& Image() const;
 
 private:
-    THeldImage FImage;
+    struct TDecoding;
+
+    mutable THeldImage FImage;
+    mutable std::shared_ptr<TDecoding> FDecoding; // while decoding
+    int FWidth = 0;
+    int FHeight = 0;
 };

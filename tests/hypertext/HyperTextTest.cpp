@@ -82,7 +82,7 @@ TEST_F(HyperTextTest, AnEmptyPageHasNoLinesAndNoLinks) {
 
 TEST_F(HyperTextTest, UnknownMacrosGoToTheHostAndLeaveNoObject) {
     std::vector<AnsiString> entered;
-    text->OnMacrosEnter = [&](THyperText*, THyperMacros* m) { entered.push_back(m->Name); };
+    text->SetOnMacrosEnter([&](THyperText*, THyperMacros* m) { entered.push_back(m->Name); });
     SetMarkup("a<MACROS=mystery>body</MACROS>b");
     EXPECT_EQ(entered, std::vector<AnsiString>{"mystery"});
     EXPECT_EQ(FirstWords(), "a|b|");

@@ -2,7 +2,6 @@
 #include "common/HexBytes.h"
 #include "hypertext/MarkupKeywords.h"
 
-#include <cstdio>
 #include <gtest/gtest.h>
 
 namespace {

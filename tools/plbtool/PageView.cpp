@@ -2,7 +2,9 @@
 
 #include "MarkupInput.h"
 #include "hypertext/HyperControl.h"
+#include "hypertext/VectorPicture.h"
 #include "platform/base/Colors.h"
+#include "platform/base/FileNames.h"
 #include "platform/displaylist/Metafile.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
@@ -74,12 +76,13 @@ bool ParsePageRequest(const TCommandArgs& Args, bool WithRender, const char* Syn
 
 TPageView::TPageView()
     : FForm(std::make_unique<TForm>()), FView(std::make_unique<THyperText>(FForm.get())),
-      FColor(ColorToRGB(clBtnFace)) {
+      FVectorPicture(std::make_unique<TVectorPicture>(FForm.get())), FColor(ColorToRGB(clBtnFace)) {
     Configure();
 }
 
 TPageView::~TPageView() {
     FView.reset();
+    FVectorPicture.reset();
 }
 
 void TPageView::Configure() {
@@ -90,13 +93,16 @@ void TPageView::Configure() {
     font.SetSize(13);
     view.DefaultStyle().SetAlignment(haPage);
     view.SetTabSize(5);
-    view.OnGraphicLoad = [this](THyperText*, TGraphic* Graphic, const AnsiString& Name,
-                                bool& Processed, bool& Aborted) {
+    // The hidden renderer of inline vector pictures, as on the main window.
+    FVectorPicture->SetVisible(false);
+    view.SetVectorPicture(FVectorPicture.get());
+    view.SetOnGraphicLoad([this](THyperText*, TGraphic* Graphic, const AnsiString& Name,
+                                 bool& Processed, bool& Aborted) {
         if (!Graphic || !FBook.Pictures.Data) return;
         FBook.Pictures.LoadPicture(
             Name, [Graphic](TStream& Stream) { Graphic->LoadFromStream(Stream); }, Processed,
             Aborted);
-    };
+    });
 }
 
 bool TPageView::Load(const TPageRequest& Request, std::string& Error) {
@@ -126,7 +132,14 @@ bool TPageView::Load(const TPageRequest& Request, std::string& Error) {
     FView->SetColor(FColor);
     // Without stretching, the view's size becomes its real size.
     FView->SetBoundsRect(Bounds(0, 0, Request.Width, Request.Height));
+    // Pictures the book does not store are looked for in the folder of the
+    // book (or markup file), which the viewer makes current.
+    const std::string cwd = GetCurrentDir();
+    const std::string input = Request.Markup.empty() ? Request.Book : Request.Markup;
+    const std::string folder = ExtractFilePath(input);
+    if (!folder.empty()) SetCurrentDir(folder);
     FView->SetLines(lines);
+    SetCurrentDir(cwd);
     return true;
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 
 class TForm;
+class TVectorPicture;
 
 // What the page commands were asked for: a markup file or a book's page, the
 // real size of the page view, and for render a zoom step and an output file.
@@ -57,6 +58,7 @@ private:
 
     std::unique_ptr<TForm> FForm;
     std::unique_ptr<THyperText> FView;
+    std::unique_ptr<TVectorPicture> FVectorPicture;
     TLoadedBook FBook;
     TColor FColor;
 };
