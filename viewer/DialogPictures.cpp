@@ -24,10 +24,7 @@ QPixmap ErrorIcon() {
 
 QPixmap OkPicture() {
     return QPixmap::fromImage(Render(19, 19, [](QPainter& p) {
-        QPainterPath tick;
-        tick.moveTo(3.5, 10);
-        tick.lineTo(7.5, 14.5);
-        tick.lineTo(15.5, 4);
-        Shade(p, Stroke(tick, 3.2), QColor(120, 210, 110), QColor(35, 135, 50), QColor(20, 80, 30));
+        Shade(p, Stroke(Polyline({{3.5, 10}, {7.5, 14.5}, {15.5, 4}}), 3.2), QColor(120, 210, 110),
+              QColor(35, 135, 50), QColor(20, 80, 30));
     }));
 }

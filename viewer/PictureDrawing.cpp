@@ -59,7 +59,7 @@ QPainterPath Stroke(const QPainterPath& Path, double Width) {
     return stroker.createStroke(Path).simplified();
 }
 
-QPainterPath Polygon(std::initializer_list<QPointF> Points) {
+QPainterPath Polyline(std::initializer_list<QPointF> Points) {
     QPainterPath path;
     bool first = true;
     for (const QPointF& p : Points) {
@@ -69,6 +69,11 @@ QPainterPath Polygon(std::initializer_list<QPointF> Points) {
             path.lineTo(p);
         first = false;
     }
+    return path;
+}
+
+QPainterPath Polygon(std::initializer_list<QPointF> Points) {
+    QPainterPath path = Polyline(Points);
     path.closeSubpath();
     return path;
 }

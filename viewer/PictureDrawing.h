@@ -23,6 +23,8 @@ void Shade(QPainter& Painter, const QPainterPath& Shape, const QColor& Light, co
            const QColor& Edge);
 // The outline of a line Width units wide along Path, as a fillable shape.
 QPainterPath Stroke(const QPainterPath& Path, double Width);
+// An open path through Points, and the closed shape with those corners.
+QPainterPath Polyline(std::initializer_list<QPointF> Points);
 QPainterPath Polygon(std::initializer_list<QPointF> Points);
 
 } // namespace PictureDrawing

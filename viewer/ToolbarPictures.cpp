@@ -35,6 +35,20 @@ void Mirrored(QPainter& p, const std::function<void(QPainter&)>& Paint) {
     p.restore();
 }
 
+// An arrow: a shaft Width units wide along Shaft that ends in the triangle Head.
+void ShadeArrow(QPainter& p, const QPainterPath& Shaft, double Width,
+                std::initializer_list<QPointF> Head, const TTone& Tone) {
+    Shade(p, Stroke(Shaft, Width).united(Polygon(Head)).simplified(), Tone);
+}
+
+// A straight arrow at the grid's middle height, from X = From to its tip at X = Tip.
+void ShadeRightArrow(QPainter& p, double From, double Tip, const TTone& Tone) {
+    const double y = 8;
+    const double base = Tip - 4.5;
+    ShadeArrow(p, Polyline({{From, y}, {base + 0.5, y}}), 2.5,
+               {{Tip, y}, {base, y - 4}, {base, y + 4}}, Tone);
+}
+
 QPainterPath LeftTriangle(double tip) {
     return Polygon({{tip, 8}, {tip + 8, 2.5}, {tip + 8, 13.5}});
 }
@@ -69,11 +83,7 @@ void DrawAcross(QPainter& p) {
     right.addRect(QRectF(9.5, 2.5, 5, 11));
     Shade(p, left, Paper);
     Shade(p, right, Paper);
-    QPainterPath shaft;
-    shaft.moveTo(2.5, 8);
-    shaft.lineTo(11, 8);
-    QPainterPath arrow = Stroke(shaft, 2.5).united(Polygon({{15, 8}, {10.5, 4}, {10.5, 12}}));
-    Shade(p, arrow.simplified(), Blue);
+    ShadeRightArrow(p, 2.5, 15, Blue);
 }
 
 // A curved arrow turning back to the left: the picture of a step back.
@@ -83,8 +93,7 @@ void DrawBackward(QPainter& p) {
     line.lineTo(9.5, 5.5);
     line.arcTo(QRectF(5.5, 5.5, 8, 8), 90, -180);
     line.lineTo(5, 13.5);
-    QPainterPath arrow = Stroke(line, 2.6).united(Polygon({{1.5, 5.5}, {6.5, 1.5}, {6.5, 9.5}}));
-    Shade(p, arrow.simplified(), Green);
+    ShadeArrow(p, line, 2.6, {{1.5, 5.5}, {6.5, 1.5}, {6.5, 9.5}}, Green);
 }
 
 void DrawBookMarks(QPainter& p) {
@@ -112,10 +121,7 @@ void DrawContents(QPainter& p) {
 }
 
 void DrawMagnifier(QPainter& p, bool plus) {
-    QPainterPath handle;
-    handle.moveTo(9.5, 9.5);
-    handle.lineTo(14.5, 14.5);
-    Shade(p, Stroke(handle, 3), Wood);
+    Shade(p, Stroke(Polyline({{9.5, 9.5}, {14.5, 14.5}}), 3), Wood);
     QPainterPath glass;
     glass.addEllipse(QPointF(6.5, 6.5), 5, 5);
     PictureDrawing::Shade(p, glass, QColor(235, 245, 255), QColor(170, 205, 240), Blue.Edge);
@@ -157,11 +163,7 @@ void DrawButtonSize(QPainter& p) {
     QPainterPath small;
     small.addRect(QRectF(1.5, 8.5, 6, 6));
     Shade(p, small, Blue);
-    QPainterPath line;
-    line.moveTo(8, 8);
-    line.lineTo(11.5, 4.5);
-    QPainterPath arrow = Stroke(line, 1.6).united(Polygon({{13.5, 2.5}, {13.5, 8}, {8, 2.5}}));
-    Shade(p, arrow.simplified(), Green);
+    ShadeArrow(p, Polyline({{8, 8}, {11.5, 4.5}}), 1.6, {{13.5, 2.5}, {13.5, 8}, {8, 2.5}}, Green);
 }
 
 void DrawInformation(QPainter& p) {
@@ -180,11 +182,7 @@ void DrawExit(QPainter& p) {
     Shade(p, frame, Paper);
     QPainterPath door = Polygon({{1.5, 1.5}, {6.5, 3}, {6.5, 15.5}, {1.5, 14.5}});
     Shade(p, door, Wood);
-    QPainterPath shaft;
-    shaft.moveTo(7.5, 8);
-    shaft.lineTo(11.5, 8);
-    QPainterPath arrow = Stroke(shaft, 2.5).united(Polygon({{15.5, 8}, {11, 4}, {11, 12}}));
-    Shade(p, arrow.simplified(), Green);
+    ShadeRightArrow(p, 7.5, 15.5, Green);
 }
 
 using TPaint = void (*)(QPainter&);

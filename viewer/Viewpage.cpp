@@ -8,6 +8,48 @@
 
 #include <QLabel>
 #include <QMenu>
+#include <iterator>
+
+namespace {
+
+// The navigator bar's buttons, left to right; each shows the toolbar picture
+// of its position. A separator parts the groups.
+struct TNavigatorButton {
+    TToolButton* TfrmPage::*Button;
+    const char* Name;
+    TToolButtonStyle Style;
+    const char* Hint; // "short|long"
+    bool StartsGroup = false;
+    QMenu* TfrmPage::*Menu = nullptr; // of a drop-down button
+};
+
+const TNavigatorButton NavigatorButtons[] = {
+    {&TfrmPage::tbFirst, "tbFirst", tbsButton, "В начало|Перейти к началу раздела (Ctrl+Left)"},
+    {&TfrmPage::tbPrev, "tbPrev", tbsButton, "Назад|Перейти к предыдущей странице (Left)"},
+    {&TfrmPage::tbMark, "tbMark", tbsCheck, "Закладка|Переключить закладку (Space)"},
+    {&TfrmPage::tbNext, "tbNext", tbsButton, "Вперед|Перейти к следующей странице (Right)"},
+    {&TfrmPage::tbLast, "tbLast", tbsButton, "В конец|Перейти к концу раздела (Ctrl+Right)"},
+    {&TfrmPage::tbAcross, "tbAcross", tbsCheck, "Сквозное пролистывание", true},
+    {&TfrmPage::tbBackward, "tbBackward", tbsDropDown, "Назад|Назад (PgUp)", true,
+     &TfrmPage::pmBackwardMenu},
+    {&TfrmPage::tbForward, "tbForward", tbsDropDown, "Вперед|Вперед (PgDn)", false,
+     &TfrmPage::pmForwardMenu},
+    {&TfrmPage::tbBookMarks, "tbBookMarks", tbsDropDown, "Перейти к закладке", true,
+     &TfrmPage::pmBookMarksMenu},
+    {&TfrmPage::tbContents, "tbContents", tbsButton, "Содержание|Перейти к содержанию (Esc)", true},
+    {&TfrmPage::tbZoomOut, "tbZoomOut", tbsButton, "Уменьшить|Уменьшить размер окна (Gray Minus)",
+     true},
+    {&TfrmPage::tbZoomIn, "tbZoomIn", tbsButton, "Увеличить|Увеличить размер окна (Gray Plus)"},
+    {&TfrmPage::tbShowHints, "tbShowHints", tbsCheck, "Подсказки|Показывать всплывающие подсказки",
+     true},
+    {&TfrmPage::tbButtonSize, "tbButtonSize", tbsCheck, "Размер кнопок|Изменить размер кнопок"},
+    {&TfrmPage::tbInformation, "tbInformation", tbsButton,
+     "Информация|Краткая информация о программе (F1)"},
+    {&TfrmPage::tbExit, "tbExit", tbsButton, "Выход|Выход из учебника (Alt+F4)", true},
+};
+static_assert(std::size(NavigatorButtons) == ToolbarPictureCount, "a picture for every button");
+
+} // namespace
 
 TfrmPage::TfrmPage(const std::string& ExeName) : FExeName(ExeName) {
     CreateComponents();
@@ -94,47 +136,16 @@ void TfrmPage::CreateNavigatorBar() {
 
 void TfrmPage::CreateToolButtons() {
     TToolBar& bar = *tbNavigatorBar;
-    tbFirst = bar.AddButton(QStringLiteral("tbFirst"), tbsButton, 0,
-                            QStringLiteral("В начало|Перейти к началу раздела (Ctrl+Left)"));
-    tbPrev = bar.AddButton(QStringLiteral("tbPrev"), tbsButton, 1,
-                           QStringLiteral("Назад|Перейти к предыдущей странице (Left)"));
-    tbMark = bar.AddButton(QStringLiteral("tbMark"), tbsCheck, 2,
-                           QStringLiteral("Закладка|Переключить закладку (Space)"));
+    for (size_t i = 0; i < std::size(NavigatorButtons); ++i) {
+        const TNavigatorButton& design = NavigatorButtons[i];
+        if (design.StartsGroup) bar.AddSeparator();
+        this->*design.Button = bar.AddButton(QString::fromUtf8(design.Name), design.Style,
+                                             static_cast<int>(i), QString::fromUtf8(design.Hint),
+                                             design.Menu ? this->*design.Menu : nullptr);
+    }
+    // The bookmark button toggles and can be released again.
     tbMark->Grouped = true;
     tbMark->AllowAllUp = true;
-    tbNext = bar.AddButton(QStringLiteral("tbNext"), tbsButton, 3,
-                           QStringLiteral("Вперед|Перейти к следующей странице (Right)"));
-    tbLast = bar.AddButton(QStringLiteral("tbLast"), tbsButton, 4,
-                           QStringLiteral("В конец|Перейти к концу раздела (Ctrl+Right)"));
-    bar.AddSeparator();
-    tbAcross = bar.AddButton(QStringLiteral("tbAcross"), tbsCheck, 5,
-                             QStringLiteral("Сквозное пролистывание"));
-    bar.AddSeparator();
-    tbBackward = bar.AddButton(QStringLiteral("tbBackward"), tbsDropDown, 6,
-                               QStringLiteral("Назад|Назад (PgUp)"), pmBackwardMenu);
-    tbForward = bar.AddButton(QStringLiteral("tbForward"), tbsDropDown, 7,
-                              QStringLiteral("Вперед|Вперед (PgDn)"), pmForwardMenu);
-    bar.AddSeparator();
-    tbBookMarks = bar.AddButton(QStringLiteral("tbBookMarks"), tbsDropDown, 8,
-                                QStringLiteral("Перейти к закладке"), pmBookMarksMenu);
-    bar.AddSeparator();
-    tbContents = bar.AddButton(QStringLiteral("tbContents"), tbsButton, 9,
-                               QStringLiteral("Содержание|Перейти к содержанию (Esc)"));
-    bar.AddSeparator();
-    tbZoomOut = bar.AddButton(QStringLiteral("tbZoomOut"), tbsButton, 10,
-                              QStringLiteral("Уменьшить|Уменьшить размер окна (Gray Minus)"));
-    tbZoomIn = bar.AddButton(QStringLiteral("tbZoomIn"), tbsButton, 11,
-                             QStringLiteral("Увеличить|Увеличить размер окна (Gray Plus)"));
-    bar.AddSeparator();
-    tbShowHints = bar.AddButton(QStringLiteral("tbShowHints"), tbsCheck, 12,
-                                QStringLiteral("Подсказки|Показывать всплывающие подсказки"));
-    tbButtonSize = bar.AddButton(QStringLiteral("tbButtonSize"), tbsCheck, 13,
-                                 QStringLiteral("Размер кнопок|Изменить размер кнопок"));
-    tbInformation = bar.AddButton(QStringLiteral("tbInformation"), tbsButton, 14,
-                                  QStringLiteral("Информация|Краткая информация о программе (F1)"));
-    bar.AddSeparator();
-    tbExit = bar.AddButton(QStringLiteral("tbExit"), tbsButton, 15,
-                           QStringLiteral("Выход|Выход из учебника (Alt+F4)"));
 }
 
 void TfrmPage::CreateProgressBox() {
