@@ -48,9 +48,22 @@ TEST(TextDiff, ShowsTheChangedLinesWithContextAndLineNumbers) {
     EXPECT_EQ(UnifiedDiff("same\n", "same\n", "ref", "out"), "");
 }
 
+TEST(TextDiff, KeepsTheLinesBetweenChangesAndSplitsDistantOnes) {
+    EXPECT_EQ(UnifiedDiff("head\nsame\nold\n", "head 2\nsame\nnew\n", "ref", "out"),
+              "--- ref\n+++ out\n@@ -1,3 +1,3 @@\n-head\n+head 2\n same\n-old\n+new\n");
+    std::string expected, actual;
+    for (int i = 0; i < 20; ++i) {
+        expected += std::to_string(i) + "\n";
+        actual += (i == 2 || i == 15 ? "x" : std::to_string(i)) + "\n";
+    }
+    EXPECT_EQ(UnifiedDiff(expected, actual, "ref", "out"),
+              "--- ref\n+++ out\n@@ -1,6 +1,6 @@\n 0\n 1\n-2\n+x\n 3\n 4\n 5\n"
+              "@@ -13,7 +13,7 @@\n 12\n 13\n 14\n-15\n+x\n 16\n 17\n 18\n");
+}
+
 TEST(TextDiff, ElidesLongChangesAndMarksAMissingFinalNewline) {
-    EXPECT_EQ(UnifiedDiff("a\n", "b\nc\nd\n", "ref", "out", 1),
-              "--- ref\n+++ out\n@@ -1,1 +1,3 @@\n-a\n+b\n... 2 more '+' lines\n");
+    EXPECT_EQ(UnifiedDiff("a\n", "b\nc\nd\n", "ref", "out", 2),
+              "--- ref\n+++ out\n@@ -1,1 +1,3 @@\n-a\n+b\n... 2 more changed lines\n");
     EXPECT_EQ(UnifiedDiff("a\n", "a", "ref", "out"),
               "--- ref\n+++ out\n@@ -1,1 +1,1 @@\n-a\n+a\n\\ No newline at end of file\n");
 }
