@@ -20,6 +20,8 @@ std::unique_ptr<TPLBData> TrickyBook() {
     book->NavStart = 1;
     book->Sizeable = true;
     book->Zoomable = false;
+    book->Reserved = true;
+    book->DblClickClose = true;
     auto item = std::make_unique<TPLBDataItem>();
     item->Number = 42;
     item->SubPage = 7;
@@ -28,7 +30,9 @@ std::unique_ptr<TPLBData> TrickyBook() {
     item->Bounds = {-1, 2, 3, 4};
     item->NavPoints[1] = {5, 6, 7, 8, 9};
     item->CaptionPrefix[0] = "# hash";
+    item->CaptionPrefix[1] = "= equals";
     item->LibraryName = "lib\\page.dll";
+    item->LibraryParams = "-x \"y\"";
     item->Color = static_cast<TColor>(0x8000000F);
     item->FontColor = -1;
     auto reaction = std::make_unique<TPLBReaction>();
@@ -50,6 +54,8 @@ void ExpectSameBooks(const TPLBData& a, const TPLBData& b) {
     EXPECT_EQ(a.NavStart, b.NavStart);
     EXPECT_EQ(a.Sizeable, b.Sizeable);
     EXPECT_EQ(a.Zoomable, b.Zoomable);
+    EXPECT_EQ(a.Reserved, b.Reserved);
+    EXPECT_EQ(a.DblClickClose, b.DblClickClose);
     ASSERT_EQ(a.Items.size(), b.Items.size());
     for (size_t i = 0; i < a.Items.size(); ++i) {
         const TPLBDataItem &x = *a.Items[i], &y = *b.Items[i];
@@ -60,12 +66,16 @@ void ExpectSameBooks(const TPLBData& a, const TPLBData& b) {
         EXPECT_EQ(std::memcmp(&x.Bounds, &y.Bounds, sizeof x.Bounds), 0);
         EXPECT_EQ(std::memcmp(x.NavPoints, y.NavPoints, sizeof x.NavPoints), 0);
         EXPECT_EQ(x.CaptionPrefix[0], y.CaptionPrefix[0]);
+        EXPECT_EQ(x.CaptionPrefix[1], y.CaptionPrefix[1]);
         EXPECT_EQ(x.LibraryName, y.LibraryName);
+        EXPECT_EQ(x.LibraryParams, y.LibraryParams);
         EXPECT_EQ(x.Color, y.Color);
         EXPECT_EQ(x.FontColor, y.FontColor);
         ASSERT_EQ(x.Reactions.size(), y.Reactions.size());
         for (size_t r = 0; r < x.Reactions.size(); ++r) {
+            EXPECT_EQ(x.Reactions[r]->LinkNumber, y.Reactions[r]->LinkNumber);
             EXPECT_EQ(x.Reactions[r]->Target, y.Reactions[r]->Target);
+            EXPECT_EQ(x.Reactions[r]->NavStart, y.Reactions[r]->NavStart);
             EXPECT_EQ(x.Reactions[r]->ShellFile, y.Reactions[r]->ShellFile);
         }
         EXPECT_EQ(x.Lines.Lines(), y.Lines.Lines());
