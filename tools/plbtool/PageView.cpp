@@ -2,6 +2,7 @@
 
 #include "MarkupInput.h"
 #include "hypertext/HyperControl.h"
+#include "hypertext/PageViewSetup.h"
 #include "hypertext/VectorPicture.h"
 #include "platform/base/Colors.h"
 #include "platform/base/FileNames.h"
@@ -86,23 +87,12 @@ TPageView::~TPageView() {
 }
 
 void TPageView::Configure() {
-    THyperText& view = *FView;
-    view.IndexStyleObject().SetHeight(70);
-    TFont& font = *view.DefaultStyle().Font();
-    font.SetName("Times new roman");
-    font.SetSize(13);
-    view.DefaultStyle().SetAlignment(haPage);
-    view.SetTabSize(5);
-    // The hidden renderer of inline vector pictures, as on the main window.
-    FVectorPicture->SetVisible(false);
-    view.SetVectorPicture(FVectorPicture.get());
-    view.SetOnGraphicLoad([this](THyperText*, TGraphic* Graphic, const AnsiString& Name,
-                                 bool& Processed, bool& Aborted) {
-        if (!Graphic || !FBook.Pictures.Data) return;
-        FBook.Pictures.LoadPicture(
-            Name, [Graphic](TStream& Stream) { Graphic->LoadFromStream(Stream); }, Processed,
-            Aborted);
-    });
+    ConfigurePageView(*FView, *FVectorPicture,
+                      [this](const AnsiString& Name, const std::function<void(TStream&)>& Read,
+                             bool& Processed, bool& Aborted) {
+                          if (FBook.Pictures.Data)
+                              FBook.Pictures.LoadPicture(Name, Read, Processed, Aborted);
+                      });
 }
 
 bool TPageView::Load(const TPageRequest& Request, std::string& Error) {

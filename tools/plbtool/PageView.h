@@ -27,9 +27,8 @@ bool ParsePageRequest(const TCommandArgs& Args, bool WithRender, const char* Syn
                       TPageRequest& Request);
 
 // The viewer's page view, without a window: a THyperText on a hidden parent,
-// configured as the main window configures it (index height 70, default font
-// "Times new roman" 13 pt, justified, tab size 5), at the requested real size,
-// showing the page's markup in the page's colour.
+// configured as the main window configures it (ConfigurePageView), at the
+// requested real size, showing the page's markup in the page's colour.
 class TPageView {
 public:
     TPageView();
