@@ -1,0 +1,69 @@
+#pragma once
+
+#include "data/Textbook.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// A page as the history and the bookmarks remember it.
+struct TPageEntry {
+    int32_t Number = 0;
+    AnsiString ShortTitle;
+    bool operator==(const TPageEntry&) const = default;
+};
+
+// The pages the reader went through, and the position among them (-1 while
+// empty). Recording drops every entry after the position, then appends.
+class TPageHistory {
+public:
+    const std::vector<TPageEntry>& Entries() const { return FEntries; }
+    int Index() const { return FIndex; }
+    void Record(const TPageEntry& Entry);
+    // Moves the position by Delta; false (nothing changes) when that leaves
+    // the list.
+    bool Move(int Delta);
+    bool CanGoBack() const { return FIndex > 0; }
+    bool CanGoForward() const { return FIndex < static_cast<int>(FEntries.size()) - 1; }
+
+private:
+    std::vector<TPageEntry> FEntries;
+    int FIndex = -1;
+};
+
+// The page shown in the main window and the navigation set in force.
+struct TPageState {
+    const TPLBDataItem* CurrentItem = nullptr;
+    const TPLBNavPoints* CurrentNav = nullptr;
+    int32_t CurrentNumber() const { return CurrentItem ? CurrentItem->Number : 0; }
+    // Makes Item current with the navigation set NavStart chooses (1: the
+    // second set, anything else the first).
+    void Show(const TPLBDataItem& Item, TPLBNavStart NavStart);
+};
+
+// Which page buttons may be used.
+struct TNavigationEnabled {
+    bool First = false;
+    bool Prev = false;
+    bool Next = false;
+    bool Last = false;
+    bool Contents = false;
+    bool Zoom = false;
+};
+
+// Without "across" a page without a First target cannot be left backwards and
+// one without a Last target cannot be left forwards.
+TNavigationEnabled NavigationEnabled(const TPLBNavPoints* Nav, bool Across, bool Sizeable,
+                                     bool Zoomable);
+
+// The page a command-line argument asks for: its leading decimal integer
+// (optionally signed); false when it does not begin with one.
+bool CommandLinePage(const std::string& Argument, int32_t& Page);
+
+// The view's size at zoom step Step: each step adds one pixel of the default
+// font's height FontHeight to the real size's scale.
+struct TZoomSize {
+    int Width = 0;
+    int Height = 0;
+};
+TZoomSize ZoomedSize(int FontHeight, int Step, int RealWidth, int RealHeight);
