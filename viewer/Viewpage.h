@@ -6,14 +6,20 @@
 #include "platform/widgets/ImageList.h"
 #include "platform/widgets/ToolBar.h"
 #include "platform/widgets/WidgetControls.h"
+#include "viewer/KeyMap.h"
+#include "viewer/PageState.h"
 
 #include <memory>
 #include <string>
 
+class QKeyEvent;
 class QLabel;
 class QMenu;
 class TBevelPanel;
 class TGauge;
+class THyperText;
+class TMediaPlayer;
+class TVectorPicture;
 
 // The main page window. Its construction runs the whole start-up: it shows
 // the window, loads the textbook with the progress box and either hands over
@@ -71,8 +77,34 @@ public:
     // One-shot: the next key release is ignored (set by dialogs that took a key).
     bool SkipKeyUp = false;
 
+    // Page display state (Viewnavigate.cpp).
+    // Deletes them where their types are complete (Viewnavigate.cpp), as
+    // the window's other sources cannot include the engine's headers.
+    struct TPageDisplayDeleter {
+        void operator()(THyperText* Object) const;
+        void operator()(TVectorPicture* Object) const;
+        void operator()(TMediaPlayer* Object) const;
+    };
+    template <class T> using TPageDisplayPtr = std::unique_ptr<T, TPageDisplayDeleter>;
+    TPageDisplayPtr<THyperText> PageView; // in pnlTextPanel, once the textbook is open
+    TPageDisplayPtr<TVectorPicture> VectorPicture;
+    TPageDisplayPtr<TMediaPlayer> MediaPlayer; // the page's clips, shown in pnlVideoPanel
+    TPageState Page;
+    TPageHistory History;
+    std::vector<TPageEntry> BookMarks; // newest first
+    int ZoomStep = 0;
+    // True while a key release is being handled.
+    bool KeyHandling = false;
+
     // The start-up sequence; does nothing once the textbook loaded or failed.
     void StartViewer();
+    // Shows the ordinary page Number; false when no item has that number.
+    bool ShowPage(int32_t Number);
+    // The toolbar's click handler. Sender nullptr only refreshes the enabled
+    // states; the window itself also records the shown page in the history.
+    void BtnClick(QObject* Sender);
+    // The page view's link click: the current page's reaction to Link.
+    void LinkClick(int32_t Link);
 
 private:
     void CreateComponents();
@@ -84,6 +116,26 @@ private:
     void LoadFailedDialog();
     // The page display takes over from here once the textbook has loaded.
     void OpenTextbook();
+    void CreatePageView();
+    void ShowFirstPage();
+    void ShowPageItem(const TPLBDataItem& Item);
+    void RecordHistory();
+    void UpdateButtons();
+    void AttachResize(bool Attached);
+    // One zoom step in (+1) or out (-1), when the window still fits the screen.
+    void Zoom(int Delta);
+    // The key map, acted on when a key is released.
+    void frmKeyUp(QKeyEvent& Key);
+    void RunKeyCommand(TKeyCommand Command);
+    // The window's panels (Viewpanels.cpp, apart from the engine's headers).
+    QWidget* TextPanel() const;
+    int BarsHeight() const;
+    void CreateVideoControl();
+    // The page's colour behind the text and the status line's text colour.
+    void SetPageColors(TColor Window, TColor Font);
+    // Fits the view to the client area and the window to the view; without
+    // Sender it only re-places what follows the window.
+    void frmResize(QObject* Sender);
     // Releases what the start-up created.
     void frmDestroy();
 
@@ -91,4 +143,5 @@ private:
     std::unique_ptr<TWidgetControl> FFormControl;
     std::unique_ptr<TWidgetControl> FBoxControl;
     std::unique_ptr<TLabelControl> FWaitControl;
+    std::unique_ptr<TWidgetControl> FVideoControl;
 };

@@ -47,11 +47,6 @@ void TfrmPage::LoadFailedDialog() {
     Application().Terminate();
 }
 
-void TfrmPage::OpenTextbook() {
-    // The page display (page view, application hooks, first page) is not
-    // built yet: the loaded window stays empty.
-}
-
 void TfrmPage::frmDestroy() {
     if (LoadFailed) return;
     Pictures.Names.Clear();

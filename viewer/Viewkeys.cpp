@@ -1,0 +1,82 @@
+// The main window's keys: page buttons, the page's clip and closing.
+#include "hypertext/HyperText.h"
+#include "platform/media/MediaPlayer.h"
+#include "viewer/Viewpage.h"
+
+#include <QKeyEvent>
+
+void TfrmPage::frmKeyUp(QKeyEvent& Key) {
+    if (SkipKeyUp || LoadFailed) {
+        SkipKeyUp = false;
+        return;
+    }
+    KeyHandling = true;
+    RunKeyCommand(KeyCommand(Key.key(), Key.modifiers()));
+    KeyHandling = false;
+    SkipKeyUp = false;
+}
+
+void TfrmPage::RunKeyCommand(TKeyCommand Command) {
+    using enum TKeyCommand;
+    TToolButton* button = nullptr;
+    switch (Command) {
+    case None:
+        return;
+    case First:
+        button = tbFirst;
+        break;
+    case Prev:
+        button = tbPrev;
+        break;
+    case Mark:
+        button = tbMark;
+        break;
+    case Next:
+        button = tbNext;
+        break;
+    case Last:
+        button = tbLast;
+        break;
+    case Backward:
+        button = tbBackward;
+        break;
+    case Forward:
+        button = tbForward;
+        break;
+    case Contents:
+        button = tbContents;
+        break;
+    case ZoomOut:
+        button = tbZoomOut;
+        break;
+    case ZoomIn:
+        button = tbZoomIn;
+        break;
+    case Information:
+        button = tbInformation;
+        break;
+    case Close:
+        close();
+        return;
+    case MediaPause:
+    case MediaBack:
+    case MediaAhead: {
+        TMediaPlayer* player = PageView ? PageView->MediaPlayer() : nullptr;
+        if (!player || PageView->CurrentMediaItem() < 0) return;
+        if (Command == MediaPause) {
+            if (player->Mode() == mpPlaying)
+                player->Pause();
+            else if (player->Mode() == mpPaused)
+                player->Play();
+            return;
+        }
+        player->SetTimeFormat(tfMilliseconds);
+        player->Seek(
+            MediaStepPosition(player->Position(), player->Length(), Command == MediaAhead));
+        return;
+    }
+    }
+    if (!button || !button->isEnabled()) return;
+    if (button->Style() == tbsCheck) button->SetDown(!button->Down());
+    button->Click();
+}

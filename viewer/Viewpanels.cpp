@@ -1,0 +1,32 @@
+// The main window's panels as the page display uses them. The panels'
+// header and the hypertext engine's name the same alignment values, so this
+// stays apart from the page view's code.
+#include "platform/base/Colors.h"
+#include "platform/graphics/QtConvert.h"
+#include "platform/widgets/BevelPanel.h"
+#include "viewer/Viewpage.h"
+
+#include <QLabel>
+
+QWidget* TfrmPage::TextPanel() const {
+    return pnlTextPanel;
+}
+
+int TfrmPage::BarsHeight() const {
+    return pnlNavigatorBar->height() + pnlStatusBar->height();
+}
+
+void TfrmPage::CreateVideoControl() {
+    FVideoControl = std::make_unique<TWidgetControl>(*pnlVideoPanel);
+}
+
+void TfrmPage::SetPageColors(TColor Window, TColor Font) {
+    // The text panel has no colour of its own: it shows the window's.
+    QPalette window = palette();
+    window.setColor(QPalette::Window, ToQColor(ColorToRGB(Window)));
+    setPalette(window);
+    setAutoFillBackground(true);
+    QPalette status = lblHints->palette();
+    status.setColor(QPalette::WindowText, ToQColor(ColorToRGB(Font)));
+    lblHints->setPalette(status);
+}
