@@ -35,14 +35,19 @@ void SetStyleColour(THyperStyle& style, TStyleRecordState::TKind kind, TColor co
         style.SetBackColor(colour);
 }
 
-// BACKGROUND, COLOR and LINKCOLOR: set, scale or reset one colour of the style.
+// BACKGROUND, COLOR and LINKCOLOR: set, scale or restore one colour of the
+// style. The closing tag and the value DEFAULT (compiled as the colour
+// clDefault) both restore the default style's colour, and for the background
+// its switch too: clDefault is no colour to paint with.
 void Colour(const TRecord& r, THyperStyle& target, const THyperStyle& def, TStyleRecordState& state,
             TStyleRecordState::TKind kind) {
+    const bool restore = r.Tag == rtReset || (r.Tag == rtNumber && r.Number == clDefault);
     TColor colour = r.Number;
     if (r.Tag == rtPercentage) colour = ScaleColour(StyleColour(target, kind), r.Number);
-    if (r.Tag == rtReset) colour = StyleColour(def, kind);
+    if (restore) colour = StyleColour(def, kind);
     SetStyleColour(target, kind, colour);
-    if (kind == TStyleRecordState::ckBackground) target.SetBackground(r.Tag != rtReset);
+    if (kind == TStyleRecordState::ckBackground)
+        target.SetBackground(restore ? def.Background() : true);
     state.Running = ColorToRGB(colour);
     state.Kind = kind;
 }

@@ -15,7 +15,8 @@ struct TStyleRecordState {
 bool IsStyleRecord(const markup::TRecord& Record);
 
 // Applies a style attribute record (alignment, layout, colours, font,
-// spacing, switches) to Target; a reset takes the value from Default.
+// spacing, switches) to Target; a reset takes the value from Default, and so
+// does a colour record holding clDefault.
 // Returns false, changing nothing, for records that are not style attributes.
 bool ApplyStyleRecord(const markup::TRecord& Record, THyperStyle& Target,
                       const THyperStyle& Default, TStyleRecordState& State);

@@ -54,6 +54,10 @@ TRect TLayoutPage::Painted(const THyperWord& Word) const {
     return FPainted.at(&Word);
 }
 
+QImage TLayoutPage::Image() {
+    return FView->Widget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
 int TLayoutPage::TextWidth(const AnsiString& Text, const TFont* Font) {
     FView->Measure().SelectFont(Font ? *Font : *FView->DefaultStyle().Font());
     return FView->Measure().TextWidth(Text);

@@ -2,6 +2,7 @@
 
 #include "hypertext/HyperText.h"
 
+#include <QImage>
 #include <QWidget>
 #include <map>
 #include <memory>
@@ -31,6 +32,8 @@ public:
     TRect Painted(const AnsiString& Text) const { return Painted(Word(Text)); }
     // The area's right edge in a line: its last usable pixel + 1.
     static int AreaEnd(const THyperString& Line) { return Line.Bounds.Right + 1; }
+    // The view as it shows on screen, in RGB.
+    QImage Image();
     // The widths the layout measured with.
     int TextWidth(const AnsiString& Text, const TFont* Font = nullptr);
     int SpaceWidth(const TFont* Font = nullptr);

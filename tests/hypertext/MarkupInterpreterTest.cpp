@@ -123,6 +123,53 @@ TEST(MarkupInterpreter, AppliesStyleRecordsToTheCurrentWord) {
     EXPECT_EQ(d.Font()->Height(), -20);
 }
 
+// DEFAULT as a colour value compiles to the colour clDefault, which is no
+// colour to paint with: like the closing tag it restores the default style's
+// colour, and for the background its switch as well.
+TEST(MarkupInterpreter, DefaultColoursRestoreTheDefaultStyleAsClosingTagsDo) {
+    TTestHost host;
+    host.Default.Font()->SetColor(clNavy);
+    host.Default.SetLinkColor(clTeal);
+    host.Default.SetBackColor(clBtnFace);
+    const std::string set = "<BACKGROUND=#00FF00><COLOR=red><LINKCOLOR=#FF00FF>";
+    for (const char* restore : {"<BACKGROUND=DEFAULT><COLOR=DEFAULT><LINKCOLOR=DEFAULT>",
+                                "<BACKGROUND=clDefault><COLOR=cldefault><LINKCOLOR=Default>",
+                                "</BACKGROUND></COLOR></LINKCOLOR>"}) {
+        const auto doc =
+            host.Interpret(set + "a " + restore + "b<STYLE1>" + set + restore + "</STYLE1>");
+        const THyperStyle& a = *doc->Word(0)->Style;
+        ASSERT_TRUE(a.Background());
+        ASSERT_EQ(a.LinkColor(), clFuchsia);
+        const THyperStyle* restored[] = {doc->Word(1)->Style.get(), &host.WorkingStyle(1)};
+        for (const THyperStyle* style : restored) {
+            EXPECT_FALSE(style->Background()) << restore;
+            EXPECT_EQ(style->BackColor(), clBtnFace) << restore;
+            EXPECT_EQ(style->Font()->Color(), clNavy) << restore;
+            EXPECT_EQ(style->LinkColor(), clTeal) << restore;
+        }
+    }
+}
+
+// The restored colour is the one RGBRED, RGBGREEN and RGBBLUE then edit, and
+// a default style with a background gets it back.
+TEST(MarkupInterpreter, RestoredColoursAreEditedByteWiseAndKeepTheDefaultBackground) {
+    TTestHost host;
+    host.Default.Font()->SetColor(clNavy);
+    host.Default.SetBackground(true);
+    host.Default.SetBackColor(clYellow);
+    const auto doc = host.Interpret("<COLOR=red>a <COLOR=DEFAULT><RGBRED=255>b "
+                                    "<BACKGROUND=lime>c <BACKGROUND=DEFAULT>d "
+                                    "<BACKGROUND=lime></BACKGROUND>e <BACKGROUND=DEFAULT>"
+                                    "<RGBGREEN=50%>f");
+    EXPECT_EQ(doc->Word(1)->Style->Font()->Color(), 0x8000FF) << "navy with full red";
+    for (int i : {3, 4}) {
+        const THyperStyle& style = *doc->Word(i)->Style;
+        EXPECT_TRUE(style.Background()) << doc->Word(i)->Text;
+        EXPECT_EQ(style.BackColor(), clYellow) << doc->Word(i)->Text;
+    }
+    EXPECT_EQ(doc->Word(5)->Style->BackColor(), 0x007FFF) << "yellow with green halved";
+}
+
 TEST(MarkupInterpreter, StyleBlocksChangeOnlyTheWorkingStyle) {
     TTestHost host;
     int notified = 0;
