@@ -6,7 +6,9 @@
 
 // Walks the words from First while they fit. A side box's anchor stands on a
 // line of its own. A break is possible before every word that is not joined;
-// a word or joined group wider than the line stays whole on its own line.
+// a word or joined group wider than the line stays whole on its own line:
+// until a break is possible after First, the words go on the line whatever
+// their width, so a word that alone overflows keeps the words joined to it.
 int THyperLayout::LineEnd(int First) {
     const int lastToPlace = FSource.Count() - 2;
     int w = 0;
@@ -24,7 +26,7 @@ int THyperLayout::LineEnd(int First) {
             w += width;
         }
         if (!word.Joined) brk = i;
-        if (w < FAvail || (word.Joined && brk == First)) {
+        if (w < FAvail || brk == First) {
             if (word.ParagraphEnd || word.LineBreak || i >= lastToPlace) return i;
             continue;
         }

@@ -93,6 +93,33 @@ TEST(LayoutLines, AWordWiderThanTheLineStandsAloneAndJoinedWordsStayTogether) {
     EXPECT_EQ(page.Line(2).Last()->Text, "h") << "the joined group is never broken";
 }
 
+// However it stands, a word wider than the line keeps on its line the words
+// joined to it (by a non-breaking space or a change of style); the next line
+// starts after the group, never with the non-breaking space.
+TEST(LayoutLines, AWordWiderThanTheLineKeepsTheWordsJoinedToIt) {
+    TLayoutPage page(200, 200);
+    const std::string wide(30, '\xD8'); // a Cyrillic capital sha in code page 1251
+    for (const std::string before : {"ab ", "ab<p> ", ""}) {
+        for (const std::string joined : {"<NBSPC>cd", "<B>cd</B>"}) {
+            page.Show(before + wide + joined + " ef<p>");
+            const std::string input = before + "|" + joined;
+            const size_t line = before.empty() ? 0 : 1;
+            ASSERT_EQ(page.Lines().size(), line + 2) << input;
+            if (line) {
+                EXPECT_EQ(page.Line(0).Words.size(), 1u) << input;
+            }
+            const THyperString& group = page.Line(line);
+            EXPECT_EQ(group.First()->Text, wide) << input;
+            EXPECT_EQ(group.Last()->Text, "cd") << input;
+            const int nbsp = joined == "<NBSPC>cd" ? page.SpaceWidth() : 0;
+            EXPECT_EQ(page.Painted("cd").Left, page.Painted(wide).Right + nbsp) << input;
+            EXPECT_EQ(page.Painted("cd").Top, page.Painted(wide).Top) << input;
+            EXPECT_EQ(page.Line(line + 1).First()->Text, "ef") << input;
+            EXPECT_EQ(page.Painted("ef").Left, 0) << input;
+        }
+    }
+}
+
 TEST(LayoutLines, LineBreaksAndParagraphEndsEndLines) {
     TLayoutPage page(400, 200);
     page.Show("one<line>two<p>three");
