@@ -26,6 +26,13 @@ void TfrmPage::SetPageColors(TColor Window, TColor Font) {
     window.setColor(QPalette::Window, ToQColor(ColorToRGB(Window)));
     setPalette(window);
     setAutoFillBackground(true);
+    // The bars keep the button face.
+    for (QWidget* bar :
+         {static_cast<QWidget*>(pnlNavigatorBar), static_cast<QWidget*>(pnlStatusBar)}) {
+        QPalette face = bar->palette();
+        face.setColor(QPalette::Window, ToQColor(ColorToRGB(clBtnFace)));
+        bar->setPalette(face);
+    }
     QPalette status = lblHints->palette();
     status.setColor(QPalette::WindowText, ToQColor(ColorToRGB(Font)));
     lblHints->setPalette(status);

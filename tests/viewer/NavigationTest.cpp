@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <stdexcept>
@@ -32,6 +33,8 @@ void AddPage(TPLBData& Book, int32_t Number, const char* Title, const TPLBNavPoi
     page->CaptionPrefix[1] = Utf8ToCp1251("Обзор: ");
     page->NavPoints[0] = Nav0;
     page->NavPoints[1] = Nav(0, 0, 0, 0, 1);
+    page->Color = static_cast<TColor>(0x00E0F0F0 + Number); // red in the low byte
+    page->FontColor = static_cast<TColor>(0x000080);
     page->Lines.Add("<p>" + page->Title);
     for (const TPLBReaction& r : Reactions)
         page->Reactions.push_back(std::make_unique<TPLBReaction>(r));
@@ -107,6 +110,16 @@ TEST_F(Navigation, OpensTheStartPageAndRecordsIt) {
     EXPECT_TRUE(page.tbLast->isEnabled());
     EXPECT_TRUE(page.tbContents->isEnabled());
     EXPECT_TRUE(page.tbZoomIn->isEnabled());
+    // The page's colour behind the text, the bars in the button face, the
+    // page's colour for the status line's text.
+    EXPECT_EQ(page.palette().color(QPalette::Window), QColor(0xF2, 0xF0, 0xE0));
+    EXPECT_EQ(
+        page.findChild<QWidget*>(QStringLiteral("pnlStatusBar"))->palette().color(QPalette::Window),
+        QColor(0xC0, 0xC0, 0xC0));
+    EXPECT_EQ(page.lblHints->palette().color(QPalette::WindowText), QColor(0x80, 0, 0));
+    page.tbNext->Click();
+    EXPECT_EQ(page.palette().color(QPalette::Window), QColor(0xF3, 0xF0, 0xE0));
+    page.tbPrev->Click();
     // The data file's folder is current: relative names in the book start there.
     EXPECT_TRUE(std::filesystem::equivalent(GetCurrentDir(), ExtractFilePath(page.DataFile)));
 }
