@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QScreen>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <stdexcept>
@@ -285,6 +286,64 @@ TEST_F(Navigation, SpaceTogglesTheBookmarkOfThePage) {
     ReleaseKey(page, Qt::Key_Space);
     EXPECT_EQ(page.BookMarks.size(), 1u);
     EXPECT_FALSE(page.tbMark->Down());
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(Navigation, ZoomStepsScaleTheViewAndReturnToTheRealSize) {
+    WriteSectionBook(Folder);
+    TArgument none("");
+    TfrmPage page(Folder.ExeName());
+    const THyperControl& view = *page.PageView;
+    const QSize real(view.RealWidth(), view.RealHeight());
+    ASSERT_EQ(real, QSize(762, 463));
+    const QSize client = page.size();
+
+    page.tbZoomOut->Click();
+    EXPECT_EQ(page.ZoomStep, -1);
+    // 16/17 of the real size; the view keeps the page's proportions.
+    EXPECT_EQ(page.PageView->Height(), 16 * 463 / 17);
+    EXPECT_NEAR(page.PageView->Width(), 16 * 762 / 17, 2);
+    EXPECT_EQ(page.size(), QSize(16 * 762 / 17 + 10, client.height() - 463 + 16 * 463 / 17));
+    // The layout stays at the real size; only the rendering scales.
+    EXPECT_EQ(QSize(view.RealWidth(), view.RealHeight()), real);
+
+    page.tbZoomIn->Click();
+    EXPECT_EQ(page.ZoomStep, 0);
+    EXPECT_EQ(QSize(page.PageView->Width(), page.PageView->Height()), real);
+    EXPECT_EQ(page.size(), client);
+
+    // A window that would no longer fit the screen does not grow.
+    const QRect screen = page.screen()->geometry();
+    const int grown = 18 * 762 / 17 + 10 + page.frameGeometry().width() - page.width();
+    if (grown >= screen.width()) {
+        page.tbZoomIn->Click();
+        EXPECT_EQ(page.ZoomStep, 0);
+        EXPECT_EQ(page.size(), client);
+    }
+    // Shrinking below the window's minimum of 320 by 200 stops.
+    for (int i = 0; i < 20; ++i)
+        page.tbZoomOut->Click();
+    EXPECT_GE(page.width(), 320);
+    EXPECT_GE(page.height(), 200);
+    EXPECT_GT(page.ZoomStep, -17);
+}
+
+TEST_F(Navigation, FixedBookCannotZoom) {
+    TPLBData book(nullptr);
+    book.Sizeable = false;
+    book.StartPage = 1;
+    AddPage(book, 1, "Страница", Nav(0, 0, 0, 0, 0));
+    std::string error;
+    ASSERT_TRUE(SaveTextbook(book, Folder.Dir.File("data/TextBook.plb"), error)) << error;
+    TArgument none("");
+    TfrmPage page(Folder.ExeName());
+    EXPECT_FALSE(page.tbZoomIn->isEnabled());
+    EXPECT_FALSE(page.tbZoomOut->isEnabled());
+    ReleaseKey(page, Qt::Key_Minus, Qt::KeypadModifier);
+    EXPECT_EQ(page.ZoomStep, 0);
 }
 
 } // namespace
