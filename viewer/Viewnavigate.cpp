@@ -163,6 +163,8 @@ void TfrmPage::BtnClick(QObject* Sender) {
             ShowPage(History.Entries()[static_cast<size_t>(History.Index())].Number);
     } else if (button == tbZoomOut || button == tbZoomIn) {
         Zoom(button == tbZoomIn ? 1 : -1);
+    } else if (button == tbButtonSize) {
+        ChangeButtonSize();
     } else if (button == tbShowHints) {
         tbNavigatorBar->SetShowHint(tbShowHints->Down());
     } else if (button == tbInformation && frmInfo) {

@@ -124,6 +124,8 @@ private:
     void AttachResize(bool Attached);
     // One zoom step in (+1) or out (-1), when the window still fits the screen.
     void Zoom(int Delta);
+    // Large or small toolbar pictures as tbButtonSize says (Viewbuttons.cpp).
+    void ChangeButtonSize();
     // The key map, acted on when a key is released.
     void frmKeyUp(QKeyEvent& Key);
     void RunKeyCommand(TKeyCommand Command);
@@ -144,4 +146,7 @@ private:
     std::unique_ptr<TWidgetControl> FBoxControl;
     std::unique_ptr<TLabelControl> FWaitControl;
     std::unique_ptr<TWidgetControl> FVideoControl;
+    // Point sizes of the window's font and the status line's (Tahoma 8).
+    int FFontPoints = 8;
+    int FStatusFontPoints = 8;
 };

@@ -347,3 +347,44 @@ TEST_F(Navigation, FixedBookCannotZoom) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(Navigation, ButtonSizeTwiceRestoresBarsFontsAndWindow) {
+    WriteSectionBook(Folder);
+    TArgument none("");
+    TfrmPage page(Folder.ExeName());
+    auto* navigator = page.findChild<QWidget*>(QStringLiteral("pnlNavigatorBar"));
+    auto* status = page.findChild<QWidget*>(QStringLiteral("pnlStatusBar"));
+    const QSize window = page.size();
+    const int navigatorHeight = navigator->height();
+    const int statusHeight = status->height();
+    const int font = page.font().pixelSize();
+    const int label = page.lblHints->font().pixelSize();
+
+    page.tbButtonSize->SetDown(true);
+    page.tbButtonSize->Click();
+    EXPECT_EQ(page.tbNavigatorBar->ButtonHeight(), 29);
+    EXPECT_EQ(page.tbNavigatorBar->ButtonWidth(), 29);
+    EXPECT_EQ(navigator->height(), navigatorHeight + 8);
+    EXPECT_EQ(page.font().pixelSize(), font + 2); // 10 pt against 8 pt
+    const int f = page.font().pixelSize() - font;
+    EXPECT_EQ(status->height(), statusHeight + f);
+    EXPECT_EQ(page.height(), window.height() + f + 8);
+    EXPECT_EQ(page.tbNavigatorBar->y(), 4);
+    // The page view keeps its size.
+    EXPECT_EQ(page.PageView->Height(), 463);
+
+    page.tbButtonSize->SetDown(false);
+    page.tbButtonSize->Click();
+    EXPECT_EQ(page.size(), window);
+    EXPECT_EQ(navigator->height(), navigatorHeight);
+    EXPECT_EQ(status->height(), statusHeight);
+    EXPECT_EQ(page.font().pixelSize(), font);
+    EXPECT_EQ(page.lblHints->font().pixelSize(), label);
+    // Small buttons now measure their pictures and 5 more.
+    EXPECT_EQ(page.tbNavigatorBar->ButtonHeight(), 21);
+    EXPECT_EQ(page.tbNavigatorBar->ButtonWidth(), 21);
+}
+
+} // namespace
