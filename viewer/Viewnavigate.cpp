@@ -71,6 +71,12 @@ void TfrmPage::CreatePageView() {
         lblHints->setText(QString::fromStdString(Cp1251ToUtf8(Hint)));
         lblHints->adjustSize();
     };
+    // No drop-down button stays drawn pressed once the pointer is back on
+    // the page.
+    PageView->OnMouseMove = [this](TObject*, TShiftState, int, int) {
+        for (TToolButton* button : {tbBackward, tbForward, tbBookMarks})
+            button->SetDown(false);
+    };
     PageView->SetVisible(true);
 }
 

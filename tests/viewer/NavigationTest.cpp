@@ -388,3 +388,21 @@ TEST_F(Navigation, ButtonSizeTwiceRestoresBarsFontsAndWindow) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(Navigation, PointerOnThePageReleasesTheDropDownButtons) {
+    WriteSectionBook(Folder);
+    TArgument none("");
+    TfrmPage page(Folder.ExeName());
+    for (TToolButton* b : {page.tbBackward, page.tbForward, page.tbBookMarks})
+        b->SetDown(true);
+    page.tbAcross->SetDown(true);
+    ASSERT_TRUE(page.PageView->OnMouseMove);
+    page.PageView->OnMouseMove(page.PageView.get(), {}, 10, 10);
+    for (TToolButton* b : {page.tbBackward, page.tbForward, page.tbBookMarks})
+        EXPECT_FALSE(b->Down()) << b->objectName().toStdString();
+    EXPECT_TRUE(page.tbAcross->Down());
+}
+
+} // namespace
