@@ -36,6 +36,7 @@ void TfrmPage::OpenTextbook() {
           tbContents, tbZoomOut, tbZoomIn, tbShowHints, tbButtonSize, tbInformation, tbExit})
         button->OnClick = [this](TToolButton* Sender) { BtnClick(Sender); };
     OnKeyUp = [this](TForm*, QKeyEvent& Key) { frmKeyUp(Key); };
+    ShowStatusHints();
     History = {};
     BookMarks.clear();
     Page = {};

@@ -19,6 +19,7 @@ class TBevelPanel;
 class TGauge;
 class THyperText;
 class TMediaPlayer;
+class TStatusHints;
 class TVectorPicture;
 
 // The main page window. Its construction runs the whole start-up: it shows
@@ -133,6 +134,8 @@ private:
     QWidget* TextPanel() const;
     int BarsHeight() const;
     void CreateVideoControl();
+    // The status line shows the long hint of the button under the pointer.
+    void ShowStatusHints();
     // The page's colour behind the text and the status line's text colour.
     void SetPageColors(TColor Window, TColor Font);
     // Fits the view to the client area and the window to the view; without
@@ -146,6 +149,7 @@ private:
     std::unique_ptr<TWidgetControl> FBoxControl;
     std::unique_ptr<TLabelControl> FWaitControl;
     std::unique_ptr<TWidgetControl> FVideoControl;
+    TStatusHints* FStatusHints = nullptr; // owned by the window
     // Point sizes of the window's font and the status line's (Tahoma 8).
     int FFontPoints = 8;
     int FStatusFontPoints = 8;

@@ -4,6 +4,7 @@
 #include "platform/base/Colors.h"
 #include "platform/graphics/QtConvert.h"
 #include "platform/widgets/BevelPanel.h"
+#include "viewer/StatusHints.h"
 #include "viewer/Viewpage.h"
 
 #include <QLabel>
@@ -36,4 +37,17 @@ void TfrmPage::SetPageColors(TColor Window, TColor Font) {
     QPalette status = lblHints->palette();
     status.setColor(QPalette::WindowText, ToQColor(ColorToRGB(Font)));
     lblHints->setPalette(status);
+}
+
+void TfrmPage::ShowStatusHints() {
+    FStatusHints = new TStatusHints(
+        [this](const QString& Hint) {
+            lblHints->setText(Hint);
+            lblHints->adjustSize();
+        },
+        this);
+    for (TToolButton* button :
+         {tbFirst, tbPrev, tbMark, tbNext, tbLast, tbAcross, tbBackward, tbForward, tbBookMarks,
+          tbContents, tbZoomOut, tbZoomIn, tbShowHints, tbButtonSize, tbInformation, tbExit})
+        FStatusHints->Watch(*button);
 }

@@ -406,3 +406,21 @@ TEST_F(Navigation, PointerOnThePageReleasesTheDropDownButtons) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(Navigation, StatusLineShowsTheLongHintOfTheButtonUnderThePointer) {
+    WriteSectionBook(Folder);
+    TArgument none("");
+    TfrmPage page(Folder.ExeName());
+    QEvent enter(QEvent::Enter);
+    QApplication::sendEvent(page.tbNext, &enter);
+    EXPECT_EQ(page.lblHints->text(), QStringLiteral("Перейти к следующей странице (Right)"));
+    QApplication::sendEvent(page.tbAcross, &enter); // a hint without a long part
+    EXPECT_EQ(page.lblHints->text(), QStringLiteral("Сквозное пролистывание"));
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(page.tbAcross, &leave);
+    EXPECT_EQ(page.lblHints->text(), QString());
+}
+
+} // namespace
