@@ -123,6 +123,7 @@ bool TfrmPage::ShowPage(int32_t Number) {
 }
 
 void TfrmPage::ShowPageItem(const TPLBDataItem& Item) {
+    PageLibrary.Close(this);
     Page.Show(Item, Data->NavStart);
     SetPageColors(Item.Color, Item.FontColor);
     PageView->SetColor(Item.Color);
@@ -135,6 +136,8 @@ void TfrmPage::ShowPageItem(const TPLBDataItem& Item) {
     for (const TPageEntry& mark : BookMarks)
         marked = marked || mark.Number == Item.Number;
     tbMark->SetDown(marked);
+    // Relative names are taken from the data file's folder, which is current.
+    if (!Item.LibraryName.empty()) PageLibrary.Open(Item.LibraryName, this, Item.LibraryParams);
 }
 
 void TfrmPage::RecordHistory() {

@@ -7,6 +7,7 @@
 #include "platform/widgets/ToolBar.h"
 #include "platform/widgets/WidgetControls.h"
 #include "viewer/KeyMap.h"
+#include "viewer/PageLibrary.h"
 #include "viewer/PageState.h"
 
 #include <memory>
@@ -94,6 +95,7 @@ public:
     TPageHistory History;
     std::vector<TPageEntry> BookMarks; // newest first
     int ZoomStep = 0;
+    TPageLibrary PageLibrary; // of the page shown
     // True while a key release is being handled.
     bool KeyHandling = false;
 
