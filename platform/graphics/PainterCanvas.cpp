@@ -3,6 +3,7 @@
 #include "platform/graphics/FontCache.h"
 #include "platform/graphics/QtConvert.h"
 #include "platform/graphics/TextLayout.h"
+#include "platform/graphics/ThinLines.h"
 
 #include <QLinearGradient>
 #include <QPainterPath>
@@ -302,9 +303,40 @@ void TPainterCanvas::DrawShapePath(const QPainterPath& Path, bool Fill) {
 }
 
 void TPainterCanvas::DoLine(TPoint From, TPoint To) {
-    QPainterPath path(QPointF(From.X, From.Y));
-    path.lineTo(To.X, To.Y);
-    DrawShapePath(path, false);
+    DrawLines({From, To});
+}
+
+// A line holds its start point and leaves out its end point in every
+// direction. Thin solid lines at one page pixel per device pixel are set pixel
+// by pixel, exactly; at other scales, and for dashes, the stroke's flat ends
+// are moved to the same effect. A wide pen's round ends cover both points.
+void TPainterCanvas::DrawLines(const std::vector<TPoint>& Points) {
+    if (Pen().Width() > 1) {
+        QPainterPath path;
+        path.addPolygon(PolygonOf(Points));
+        DrawShapePath(path, false);
+        return;
+    }
+    const bool solid = Pen().Style() == psSolid || Pen().Style() == psInsideFrame;
+    if (!solid || FPainter->transform().type() > QTransform::TxTranslate) {
+        DrawShapePath(ThinLineStroke(Points), false);
+        return;
+    }
+    if (!PrepareShape(false)) return;
+    FPainter->setPen(Qt::NoPen);
+    FPainter->setBrush(ToQColor(Pen().Color()));
+    FPainter->drawPath(ThinLinePixels(Points, VisibleRect()));
+    Finish();
+}
+
+// The part of the canvas that can show, in its own coordinates, a pixel
+// wider all round.
+TRect TPainterCanvas::VisibleRect() const {
+    QRect device = DeviceBounds();
+    if (FPainter->hasClipping())
+        device &= FPainter->transform().map(FPainter->clipRegion()).boundingRect();
+    const QRect own = FPainter->transform().inverted().mapRect(device);
+    return Rect(own.left() - 1, own.top() - 1, own.right() + 2, own.bottom() + 2);
 }
 
 void TPainterCanvas::DoRectangle(const TRect& R) {
@@ -367,9 +399,7 @@ void TPainterCanvas::DoPolygon(const std::vector<TPoint>& Points) {
 }
 
 void TPainterCanvas::DoPolyline(const std::vector<TPoint>& Points) {
-    QPainterPath path;
-    path.addPolygon(PolygonOf(Points));
-    DrawShapePath(path, false);
+    DrawLines(Points);
 }
 
 void TPainterCanvas::DoPolyBezier(const std::vector<TPoint>& Points) {

@@ -60,6 +60,8 @@ private:
     bool PrepareShape(bool Fill);
     void Finish();
     void DrawShapePath(const class QPainterPath& Path, bool Fill);
+    void DrawLines(const std::vector<TPoint>& Points);
+    TRect VisibleRect() const;
     const QImage* RasterImage() const;
     QRect DeviceBounds() const;
 

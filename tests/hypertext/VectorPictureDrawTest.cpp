@@ -12,6 +12,23 @@ TEST(VectorPictureDraw, LineToClosesASquareAndEndsWhereItStarted) {
     EXPECT_EQ(Pixel(image, 10, 30), clRed);
     EXPECT_EQ(Pixel(image, 30, 30), clWhite);
     EXPECT_EQ(Pixel(image, 70, 25), clBlue) << "the current position ended at (10, 10)";
+    // Each side starts at the corner the side before it left out; the blue
+    // line starts at the last one.
+    for (const auto& [x, y] : {std::pair{50, 10}, {50, 50}, {10, 50}})
+        EXPECT_EQ(Pixel(image, x, y), clRed) << "corner (" << x << ", " << y << ")";
+    EXPECT_EQ(Pixel(image, 10, 10), clBlue);
+}
+
+TEST(VectorPictureDraw, LinesLeaveOutTheirEndWhicheverWayTheyRun) {
+    const QImage image = Render("POLYLINE(190,30,120,30) LINE(100,90,100,60) LINE(20,70,60,70)");
+    EXPECT_EQ(Pixel(image, 190, 30), clBlack);
+    EXPECT_EQ(Pixel(image, 121, 30), clBlack);
+    EXPECT_EQ(Pixel(image, 120, 30), clWhite);
+    EXPECT_EQ(Pixel(image, 100, 90), clBlack);
+    EXPECT_EQ(Pixel(image, 100, 61), clBlack);
+    EXPECT_EQ(Pixel(image, 100, 60), clWhite);
+    EXPECT_EQ(Pixel(image, 20, 70), clBlack);
+    EXPECT_EQ(Pixel(image, 60, 70), clWhite);
 }
 
 TEST(VectorPictureDraw, LinesRelativeMovesAndPixels) {

@@ -2,6 +2,7 @@
 #include "platform/graphics/PainterCanvas.h"
 
 #include <gtest/gtest.h>
+#include <set>
 
 namespace {
 
@@ -38,6 +39,135 @@ TEST(CanvasDraw, ShapesExcludeRightAndBottomEdges) {
     EXPECT_EQ(PixelAt(im, 12, 6), clWhite);
     EXPECT_EQ(PixelAt(im, 12, 4), clWhite);                        // clear brush: no fill
     EXPECT_EQ(InkBounds(im.copy(0, 9, 20, 3)), QRect(2, 1, 6, 1)); // end point excluded
+}
+
+namespace {
+
+using TPixels = std::set<std::pair<int, int>>;
+
+// The pixels that differ from white.
+TPixels InkOf(const QImage& Image) {
+    TPixels ink;
+    for (int y = 0; y < Image.height(); ++y)
+        for (int x = 0; x < Image.width(); ++x)
+            if ((Image.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF) ink.insert({x, y});
+    return ink;
+}
+
+// The ink of one thin line drawn by LineTo, or by a two-point Polyline.
+TPixels LinePixels(TPoint From, TPoint To, bool ByPolyline) {
+    TSurface s(64, 64);
+    if (ByPolyline) {
+        s.Canvas->Polyline({From, To});
+    } else {
+        s.Canvas->MoveTo(From.X, From.Y);
+        s.Canvas->LineTo(To.X, To.Y);
+    }
+    return InkOf(s.Done());
+}
+
+// The outline of the square (10, 10)-(50, 50) drawn corner to corner, back
+// to the start.
+const std::vector<TPoint> SquareCorners = {Point(10, 10), Point(50, 10), Point(50, 50),
+                                           Point(10, 50), Point(10, 10)};
+
+TPixels SquareOutline() {
+    TPixels ink;
+    for (int i = 10; i <= 50; ++i)
+        ink.insert({{i, 10}, {i, 50}, {10, i}, {50, i}});
+    return ink;
+}
+
+} // namespace
+
+// A line holds its start point and leaves out its end point, whichever way it
+// runs: for the eight directions, exactly the steps from the start short of the end.
+TEST(CanvasDraw, LinesHoldTheirStartAndLeaveOutTheirEndInEveryDirection) {
+    const TPoint steps[] = {Point(1, 0), Point(-1, 0),  Point(0, 1),  Point(0, -1),
+                            Point(1, 1), Point(-1, -1), Point(1, -1), Point(-1, 1)};
+    for (bool byPolyline : {false, true})
+        for (TPoint d : steps) {
+            SCOPED_TRACE(testing::Message() << (byPolyline ? "Polyline" : "LineTo") << " step ("
+                                            << d.X << ", " << d.Y << ")");
+            const TPoint from = Point(32, 32), to = Point(32 + 20 * d.X, 32 + 20 * d.Y);
+            TPixels expected;
+            for (int k = 0; k < 20; ++k)
+                expected.insert({from.X + k * d.X, from.Y + k * d.Y});
+            EXPECT_EQ(LinePixels(from, to, byPolyline), expected);
+        }
+}
+
+// Drawn the other way, a slanted line covers the same pixels but for its ends.
+TEST(CanvasDraw, ASlantedLineDrawnBackwardsCoversTheSamePixels) {
+    const std::pair<TPoint, TPoint> lines[] = {
+        {Point(5, 10), Point(58, 27)}, {Point(8, 3), Point(19, 60)}, {Point(4, 50), Point(60, 9)}};
+    for (const auto& [a, b] : lines) {
+        SCOPED_TRACE(testing::Message()
+                     << "(" << a.X << ", " << a.Y << ")-(" << b.X << ", " << b.Y << ")");
+        TPixels forward = LinePixels(a, b, false);
+        TPixels backward = LinePixels(b, a, false);
+        EXPECT_TRUE(forward.contains({a.X, a.Y}));
+        EXPECT_FALSE(forward.contains({b.X, b.Y}));
+        EXPECT_TRUE(backward.contains({b.X, b.Y}));
+        EXPECT_FALSE(backward.contains({a.X, a.Y}));
+        forward.insert({b.X, b.Y});
+        backward.insert({a.X, a.Y});
+        EXPECT_EQ(forward, backward);
+        // A thin line steps one pixel along its longer side at a time.
+        const int length = std::max(std::abs(b.X - a.X), std::abs(b.Y - a.Y));
+        EXPECT_EQ(forward.size(), static_cast<size_t>(length + 1));
+    }
+}
+
+// Scaled, a line still covers the pixels from its start up to its end: the
+// line from A to B and the one back from B - step to A - step cover the same
+// page pixels, so their ink is the same, for a scaled pen and a cosmetic one.
+TEST(CanvasDraw, ScaledLinesLeaveOutTheirEndInEveryDirection) {
+    const auto ink = [](TPoint From, TPoint To, int Width) {
+        TSurface s(128, 128);
+        s.Canvas->SetTransform(TXForm{2, 0, 0, 2, 0, 0});
+        s.Canvas->Pen().SetWidth(Width);
+        s.Canvas->MoveTo(From.X, From.Y);
+        s.Canvas->LineTo(To.X, To.Y);
+        return InkOf(s.Done());
+    };
+    const TPoint steps[] = {Point(1, 0), Point(-1, 0),  Point(0, 1),  Point(0, -1),
+                            Point(1, 1), Point(-1, -1), Point(1, -1), Point(-1, 1)};
+    for (int width : {0, 1})
+        for (TPoint d : steps) {
+            SCOPED_TRACE(testing::Message()
+                         << "width " << width << " step (" << d.X << ", " << d.Y << ")");
+            const TPoint a = Point(32, 32), b = Point(32 + 20 * d.X, 32 + 20 * d.Y);
+            const TPixels forward = ink(a, b, width);
+            EXPECT_FALSE(forward.empty());
+            EXPECT_EQ(forward,
+                      ink(Point(b.X - d.X, b.Y - d.Y), Point(a.X - d.X, a.Y - d.Y), width));
+        }
+}
+
+// Four sides back to the start close the square: each side's start is the
+// corner the previous one left out.
+TEST(CanvasDraw, LinesRoundASquareCloseIt) {
+    TSurface byLines(64, 64);
+    byLines.Canvas->MoveTo(10, 10);
+    for (size_t i = 1; i < SquareCorners.size(); ++i)
+        byLines.Canvas->LineTo(SquareCorners[i].X, SquareCorners[i].Y);
+    EXPECT_EQ(byLines.Canvas->PenPos(), Point(10, 10));
+    EXPECT_EQ(InkOf(byLines.Done()), SquareOutline());
+
+    TSurface byPolyline(64, 64);
+    byPolyline.Canvas->Polyline(SquareCorners);
+    EXPECT_EQ(InkOf(byPolyline.Done()), SquareOutline());
+
+    // An open polyline leaves out only its last point, not its corners.
+    TSurface open(64, 64);
+    open.Canvas->Polyline({Point(50, 10), Point(10, 10), Point(10, 50)});
+    TPixels expected;
+    for (int i = 10; i <= 50; ++i)
+        expected.insert({i, 10});
+    for (int i = 11; i < 50; ++i)
+        expected.insert({10, i});
+    EXPECT_EQ(InkOf(open.Done()), expected);
 }
 
 TEST(CanvasDraw, FilledShapesStayInsideTheirRectangles) {
