@@ -125,9 +125,15 @@ void TLoader::ReadPictures(const std::string& FileName, TPLBHTP& Pictures) {
         if (failed || name.empty()) continue;
         const int64_t start = htp.Position();
         const int64_t count = int64_t(end) - start;
+        // An end before the picture's first byte leaves it no bytes to read.
+        if (count < 0) {
+            failed = true;
+            Note("picture \"" + Cp1251ToUtf8(name) + "\" ends before its bytes begin");
+            continue;
+        }
         // The bytes go straight into the memory image; an end outside the file
         // could never be read and must not be written past the image either.
-        if (count < 0 || end > size || data.Position() + count > data.Size()) {
+        if (end > size || data.Position() + count > data.Size()) {
             failed = true;
             Note("picture \"" + Cp1251ToUtf8(name) + "\" ends outside the pictures file");
             continue;

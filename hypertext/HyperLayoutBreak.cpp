@@ -4,8 +4,10 @@
 #include "hypertext/HyperWordMetrics.h"
 #include "platform/base/Colors.h"
 
-// Walks the words from First while they fit. A side box's anchor stands on a
-// line of its own. A break is possible before every word that is not joined;
+// Walks the words from First while they fit: while their widths, with the
+// space before each but the first, stay below the area's width, so that a line
+// never reaches the area's last pixel. A side box's anchor stands on a line of
+// its own. A break is possible before every word that is not joined;
 // a word or joined group wider than the line stays whole on its own line:
 // until a break is possible after First, the words go on the line whatever
 // their width, so a word that alone overflows keeps the words joined to it.

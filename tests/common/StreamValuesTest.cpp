@@ -1,6 +1,8 @@
 #include "common/StreamValues.h"
 
+#include <functional>
 #include <gtest/gtest.h>
+#include <vector>
 
 using namespace myDefines;
 
@@ -20,6 +22,40 @@ std::string Int32(int32_t v) {
 std::string Bytes(TMemoryStream& m) {
     return std::string(m.Memory(), m.Size());
 }
+
+// A memory stream whose writes raise once it has taken GoodWrites of them
+// (a negative count never raises); it counts the writes it was asked for.
+class TRaisingStream : public TMemoryStream {
+public:
+    explicit TRaisingStream(int GoodWrites) : FGoodWrites(GoodWrites) {}
+    int Writes = 0;
+
+    int64_t Write(const void* Buffer, int64_t Count) override {
+        if (FGoodWrites >= 0 && Writes >= FGoodWrites) throw EWriteError("the disk is full");
+        ++Writes;
+        return TMemoryStream::Write(Buffer, Count);
+    }
+
+private:
+    int FGoodWrites;
+};
+
+// Every kind of save, each with the failure flag it is given.
+const std::vector<std::pair<const char*, std::function<bool(bool&, TStream*)>>> Saves = {
+    {"bytes", [](bool& f, TStream* s) { return SaveVar(f, s, "abc", 3); }},
+    {"int32", [](bool& f, TStream* s) { return SaveVar(f, s, int32_t(7)); }},
+    {"bool", [](bool& f, TStream* s) { return SaveVar(f, s, true); }},
+    {"plain string", [](bool& f, TStream* s) { return SaveStr(f, s, "text"); }},
+    {"coded string",
+     [](bool& f, TStream* s) {
+         const unsigned char key = 9;
+         return SaveStr(f, s, "text", true, TCodingType::ctChained, &key);
+     }},
+    {"coded string, random key",
+     [](bool& f, TStream* s) {
+         return SaveStr(f, s, "text", true, TCodingType::ctRandomKey, nullptr);
+     }},
+};
 
 } // namespace
 
@@ -159,4 +195,31 @@ TEST(StreamValues, NullStreamsAndNegativeCountsFailWithoutRaising) {
     bool f2 = false;
     TMemoryStream m;
     EXPECT_FALSE(LoadVar(f2, &m, &v, -1));
+}
+
+// When the stream under a write raises, whichever of its writes it is, the
+// save reports failure and sets the flag; the exception goes no further, and
+// no later save reports success, even on a sound stream.
+TEST(StreamValues, AWriteThatRaisesFailsTheSaveAndEverySaveAfterIt) {
+    for (const auto& [what, save] : Saves) {
+        SCOPED_TRACE(what);
+        TRaisingStream counter(-1);
+        bool clear = false;
+        ASSERT_TRUE(save(clear, &counter));
+        ASSERT_GT(counter.Writes, 0);
+        for (int good = 0; good < counter.Writes; ++good) {
+            SCOPED_TRACE(testing::Message() << "raising after " << good << " writes");
+            TRaisingStream stream(good);
+            bool failed = false;
+            bool saved = true;
+            EXPECT_NO_THROW(saved = save(failed, &stream));
+            EXPECT_FALSE(saved);
+            EXPECT_TRUE(failed);
+            for (const auto& [after, next] : Saves) {
+                TMemoryStream sound;
+                EXPECT_FALSE(next(failed, &sound)) << after;
+                EXPECT_TRUE(failed) << after;
+            }
+        }
+    }
 }

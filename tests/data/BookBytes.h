@@ -51,8 +51,14 @@ public:
     }
     // The same with the name's record given as bytes.
     TBookBytes& PictureNamed(const std::string& nameRecord, const std::string& bytes) {
+        return PictureEndShifted(nameRecord, bytes, 0);
+    }
+    // An entry whose end position lies Shift bytes after its bytes' end
+    // (before it when negative).
+    TBookBytes& PictureEndShifted(const std::string& nameRecord, const std::string& bytes,
+                                  int32_t shift) {
         Raw(nameRecord);
-        Int(static_cast<int32_t>(FStream.Size() + 4 + int64_t(bytes.size())));
+        Int(static_cast<int32_t>(FStream.Size() + 4 + int64_t(bytes.size()) + shift));
         return Raw(bytes);
     }
 

@@ -259,6 +259,42 @@ TEST_F(LoaderTest, AnEmptyOrMissingPicturesFileIsNoFailure) {
     EXPECT_EQ(store.FindPicture("x"), 0);
 }
 
+// An entry whose end lies before its first byte fails the book with a reason
+// of its own, and the store never lists it; an end at its first byte is an
+// empty picture.
+TEST_F(LoaderTest, APictureEndingBeforeItsBytesFailsWithItsOwnReason) {
+    const std::string data = TBookBytes().Header(1).Page(1, "x").Bytes();
+    const std::string badName = TBookBytes().Coded("bad.bmp").Bytes();
+    for (const int32_t shift : {-1, -9}) {
+        SCOPED_TRACE(shift);
+        const std::string pictures = TBookBytes()
+                                         .Version(PicturesFileVersion())
+                                         .Picture("good.bmp", "xy")
+                                         .PictureEndShifted(badName, "", shift)
+                                         .Raw("zz")
+                                         .Coded("")
+                                         .Bytes();
+        EXPECT_FALSE(Load(data, &pictures));
+        EXPECT_EQ(book.LoadError(), "picture \"bad.bmp\" ends before its bytes begin");
+        EXPECT_TRUE(book.Items.empty());
+        EXPECT_EQ(store.Names.Count(), 1);
+        EXPECT_EQ(store.Offsets.size(), 1u);
+        EXPECT_EQ(store.FindPicture("bad.bmp"), 0);
+        EXPECT_NE(store.FindPicture("good.bmp"), 0);
+    }
+
+    const std::string empty = TBookBytes()
+                                  .Version(PicturesFileVersion())
+                                  .PictureEndShifted(TBookBytes().Coded("empty.bmp").Bytes(), "", 0)
+                                  .Picture("next.bmp", "xy")
+                                  .Coded("")
+                                  .Bytes();
+    ASSERT_TRUE(Load(data, &empty)) << book.LoadError();
+    ASSERT_EQ(store.Count(), 2);
+    EXPECT_EQ(store.PictureEnd(0), store.Offsets[0]);
+    EXPECT_EQ(FirstMisplacedPicture(store, empty), -1);
+}
+
 TEST_F(LoaderTest, DamagedPicturesFilesFailTheWholeBook) {
     const std::string data = TBookBytes().Header(1).Page(1, "x").Bytes();
     const std::string minor2 =

@@ -81,6 +81,38 @@ TEST(LayoutLines, CentringPutsTheOddPixelOnTheRightAndRightAlignmentAllOnTheLeft
     EXPECT_EQ(page.Painted(*right.Last()).Right, 300);
 }
 
+// A line takes words while their widths, with a space before each but the
+// first, stay below the area's width, so its last pixel is never used: words
+// adding up to exactly the width send the last of them to the next line; one
+// pixel more and they all fit, ending one pixel short with no free space.
+TEST(LayoutLines, WordsAddingUpToTheAreaWidthWrapTheLastOneAndOnePixelMoreFitsThem) {
+    TLayoutPage probe;
+    const int space = probe.SpaceWidth();
+    const int words = probe.TextWidth("alpha") + space + probe.TextWidth("beta") + space +
+                      probe.TextWidth("gamma");
+    for (const char* align : {"page", "left"}) {
+        SCOPED_TRACE(align);
+        const std::string markup =
+            std::string("<align=") + align + ">alpha beta gamma delta</align>";
+
+        TLayoutPage exact(words, 200);
+        exact.Show(markup);
+        ASSERT_GE(exact.Lines().size(), 2u);
+        EXPECT_EQ(exact.Line(0).Last()->Text, "beta");
+        EXPECT_EQ(exact.Line(1).First()->Text, "gamma");
+
+        TLayoutPage roomy(words + 1, 200);
+        roomy.Show(markup);
+        ASSERT_GE(roomy.Lines().size(), 2u);
+        const THyperString& line = roomy.Line(0);
+        EXPECT_EQ(line.Last()->Text, "gamma");
+        EXPECT_EQ(line.FreeSpace, 0);
+        EXPECT_EQ(roomy.Painted("gamma").Right, words) << "one pixel short of the area";
+        EXPECT_EQ(roomy.Painted("beta").Left, roomy.Painted("alpha").Right + space);
+        EXPECT_EQ(roomy.Line(1).First()->Text, "delta");
+    }
+}
+
 TEST(LayoutLines, AWordWiderThanTheLineStandsAloneAndJoinedWordsStayTogether) {
     TLayoutPage page(60, 200);
     page.Show("a Incomprehensibilities b<nbspc>c<nbspc>d<nbspc>e<nbspc>f<nbspc>g<nbspc>h");

@@ -112,6 +112,29 @@ TEST(PaintText, WordBackgroundsAndTextArePaintedInTheirColours) {
     EXPECT_EQ(image.pixel(r.Right + 5, r.Top + 1), qRgb(255, 255, 255));
 }
 
+// </BACKGROUND> turns the word background off: the words after it and the
+// gap between them show the page through a clear brush, not the default
+// style's background colour.
+TEST(PaintText, ABackgroundResetLeavesTheNextWordsOnThePage) {
+    TLayoutPage page(300, 100);
+    page.View().SetColor(clSilver);
+    page.Show("<align=left><background=#00FFFF>on yellow</background> after the reset</align>");
+    const QImage image = Grab(page.View());
+    const TRect yellow = page.Painted("yellow");
+    EXPECT_EQ(image.pixel(yellow.Left + 1, yellow.Top + 1), qRgb(255, 255, 0));
+    const TRect after = page.Painted("after");
+    const TRect reset = page.Painted("reset");
+    ASSERT_EQ(after.Top, reset.Top);
+    int white = 0, pageColour = 0;
+    for (int y = after.Top; y < after.Bottom; ++y)
+        for (int x = after.Left; x < reset.Right; ++x) {
+            white += image.pixel(x, y) == qRgb(255, 255, 255);
+            pageColour += image.pixel(x, y) == qRgb(0xC0, 0xC0, 0xC0);
+        }
+    EXPECT_EQ(white, 0) << "no background behind the words or their gaps";
+    EXPECT_GT(pageColour, (reset.Right - after.Left) * after.Height() / 2);
+}
+
 TEST(PaintText, AZoomedPageIsTheRealPageScaledAndSharp) {
     TLayoutPage page(200, 100);
     page.View().SetColor(clWhite);

@@ -112,6 +112,27 @@ TEST(VectorPictureDraw, PolygonsPolylinesAndBeziers) {
     EXPECT_EQ(Pixel(image, 130, 50), clWhite) << "at most 64 points";
 }
 
+// The canvas's PolyBezierTo moves its pen to the curve's end, but the
+// language's current position stays where it was: the next POLYBEZIERTO,
+// LINEREL or TEXTOUT starts from there, not from the curve's end.
+TEST(VectorPictureDraw, PolyBezierToLeavesTheCurrentPositionAlone) {
+    QImage image = Render("MOVETO(10,60) POLYBEZIERTO(30,60, 60,60, 90,60)"
+                          " POLYBEZIERTO(10,70, 10,80, 10,90)");
+    EXPECT_EQ(Pixel(image, 50, 60), clBlack);
+    EXPECT_EQ(Pixel(image, 10, 65), clBlack) << "the second curve starts at (10, 60)";
+    EXPECT_EQ(Pixel(image, 80, 62), clWhite);
+
+    image = Render("MOVETO(10,20) POLYBEZIERTO(30,20, 60,20, 90,20) LINEREL(0,40)");
+    EXPECT_EQ(Pixel(image, 10, 40), clBlack);
+    EXPECT_EQ(Pixel(image, 90, 40), clWhite);
+
+    image = Render("BRUSHSTYLE(clear) MOVETO(10,50) POLYBEZIERTO(60,50, 120,50, 180,50)"
+                   " TEXTOUT(,,,,\"WWW\")");
+    const TRect ink = InkBounds(image.copy(0, 52, 200, 48));
+    ASSERT_FALSE(ink.IsEmpty());
+    EXPECT_LT(ink.Left, 40) << "the text stands at (10, 50)";
+}
+
 TEST(VectorPictureDraw, FloodFillAndClearScreen) {
     QImage image =
         Render("BRUSHSTYLE(clear) RECTANGLE(10,10,50,50) BRUSHSTYLE(solid) BRUSHCOLOR(yellow)"

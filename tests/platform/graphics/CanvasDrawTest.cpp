@@ -170,6 +170,23 @@ TEST(CanvasDraw, LinesRoundASquareCloseIt) {
     EXPECT_EQ(InkOf(open.Done()), expected);
 }
 
+// PolyBezierTo starts at the pen and leaves it at the curve's last point, so
+// the next LineTo goes on from there; a point list it cannot draw leaves it.
+TEST(CanvasDraw, PolyBezierToLeavesThePenAtTheCurvesEnd) {
+    TSurface s(64, 64);
+    s.Canvas->MoveTo(10, 10);
+    s.Canvas->PolyBezierTo({Point(20, 10), Point(30, 10), Point(40, 10)});
+    EXPECT_EQ(s.Canvas->PenPos(), Point(40, 10));
+    s.Canvas->LineTo(40, 40);
+    s.Canvas->PolyBezierTo({Point(50, 40), Point(60, 40)}); // not a whole curve
+    EXPECT_EQ(s.Canvas->PenPos(), Point(40, 40));
+    const QImage& im = s.Done();
+    EXPECT_EQ(PixelAt(im, 10, 10), clBlack) << "the curve starts at the pen";
+    EXPECT_EQ(PixelAt(im, 25, 10), clBlack);
+    EXPECT_EQ(PixelAt(im, 40, 25), clBlack) << "the line goes on from the curve's end";
+    EXPECT_EQ(PixelAt(im, 50, 40), clWhite);
+}
+
 TEST(CanvasDraw, FilledShapesStayInsideTheirRectangles) {
     TSurface s(60, 40);
     s.Canvas->Brush().SetColor(clBlue);

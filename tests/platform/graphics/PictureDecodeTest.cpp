@@ -140,6 +140,32 @@ TEST(PictureDecode, BitmapWithCoreHeader) {
     EXPECT_EQ(image.pixel(1, 0), qRgb(0, 255, 0));
 }
 
+// A zero pixel offset means the pixels follow the headers, the bit fields and
+// the palette at once: the same image as with the offset written out, and
+// the stream left after the pixels.
+TEST(PictureDecode, AZeroPixelOffsetMeansThePixelsFollowTheHeaders) {
+    const std::string masks = std::string("\x00\xF8\x00\x00\xE0\x07\x00\x00\x1F\x00\x00\x00", 12);
+    const std::string bitmaps[] = {
+        MakeBmp(2, 2, 8, 0, Palette2, std::string("\x01\x00\x00\x00\x00\x01\x00\x00", 8), 2),
+        MakeBmp(3, 1, 1, 0, Palette2, std::string("\xA0\x00\x00\x00", 4), 2),
+        MakeBmp(2, 1, 16, 3, masks, std::string("\xE0\x07\x1F\x00", 4)),
+        MakeBmp(2, 1, 24, 0, "", std::string("\x10\x20\x30\x40\x50\x60\x00\x00", 8))};
+    for (const std::string& bmp : bitmaps) {
+        std::string zero = bmp;
+        Poke32(zero, 10, 0);
+        const QImage expected = DecodeBmp(bmp);
+        SCOPED_TRACE(testing::Message() << expected.width() << " x " << expected.height());
+        TMemoryStream stream;
+        FillStream(stream, std::string(7, '\x55') + zero + "tail");
+        stream.SetPosition(7);
+        QImage image;
+        ASSERT_NO_THROW(image = ReadBmp(stream));
+        EXPECT_EQ(stream.Position(), int64_t(7 + zero.size()));
+        ASSERT_EQ(image.size(), expected.size());
+        EXPECT_EQ(MaxDifference(image, expected, false), 0);
+    }
+}
+
 TEST(PictureDecode, RunLengthEncodedBitmaps) {
     const QRgb W = qRgb(255, 255, 255), B = qRgb(0, 0, 0);
     auto row = [](const QImage& image, int y) {
