@@ -12,7 +12,12 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang-format
   xvfb xauth x11-apps imagemagick
-  qt6-qpa-plugins libqt6multimedia6 gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+  qt6-qpa-plugins
+  # Media clips: Qt Multimedia with its GStreamer back end (in libqt6multimedia6);
+  # -base plays Ogg Vorbis/Theora, -good WAV, MP3 (mpg123, lame), AVI and Motion
+  # JPEG; the tools make test clips with gst-launch-1.0.
+  libqt6multimedia6 libqt6multimediawidgets6
+  gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-tools
 )
 
 missing=()

@@ -1,6 +1,7 @@
 #include "platform/widgets/WidgetControls.h"
 
 #include "platform/base/Cp1251.h"
+#include "platform/widgets/GraphicControl.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -37,6 +38,13 @@ TRect WidgetParentClientRect(const QWidget& Widget) {
     return Rect(0, 0, r.width(), r.height());
 }
 
+QWidget* ControlWidget(const TControl* Control) {
+    if (const auto* host = dynamic_cast<const TWidgetHost*>(Control)) return &host->Widget();
+    if (const auto* graphic = dynamic_cast<const TGraphicControl*>(Control))
+        return graphic->Widget();
+    return nullptr;
+}
+
 template <class Base> bool TWidgetBased<Base>::HasParent() const {
     return !Widget().isWindow() && Widget().parentWidget() != nullptr;
 }
@@ -56,6 +64,10 @@ template <class Base> bool TWidgetBased<Base>::Enabled() const {
 
 template <class Base> void TWidgetBased<Base>::SetEnabled(bool Value) {
     Widget().setEnabled(Value);
+}
+
+template <class Base> void TWidgetBased<Base>::BringToFront() {
+    Widget().raise();
 }
 
 template class TWidgetBased<TControl>;

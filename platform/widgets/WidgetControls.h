@@ -12,8 +12,20 @@ void SetWidgetBounds(QWidget& Widget, const TRect& Bounds);
 // (0, 0, width, height) of the parent's client area; the screen for a window.
 TRect WidgetParentClientRect(const QWidget& Widget);
 
+// A control realised by a widget: what lets platform code reach the widget of
+// a TControl (the media player puts its video on a panel's widget).
+class TWidgetHost {
+public:
+    virtual ~TWidgetHost() = default;
+    virtual QWidget& Widget() const = 0;
+};
+
+// The widget of a control: its own widget for widget adapters and windowless
+// controls, nullptr for controls without one (headless controls, none).
+QWidget* ControlWidget(const TControl* Control);
+
 // TControl's operations on a widget; Widget() names the widget.
-template <class Base> class TWidgetBased : public Base {
+template <class Base> class TWidgetBased : public Base, public TWidgetHost {
 public:
     TRect BoundsRect() const override { return WidgetBounds(Widget()); }
     void SetBoundsRect(const TRect& Bounds) override { SetWidgetBounds(Widget(), Bounds); }
@@ -23,9 +35,7 @@ public:
     void SetVisible(bool Value) override;
     bool Enabled() const override;
     void SetEnabled(bool Value) override;
-
-protected:
-    virtual QWidget& Widget() const = 0;
+    void BringToFront() override;
 };
 
 // A control that drives an existing widget it does not own.
