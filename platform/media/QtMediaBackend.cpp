@@ -20,7 +20,7 @@ TQtMediaBackend::~TQtMediaBackend() {
 
 bool TQtMediaBackend::Open(const std::string& Path, std::string& Error) {
     // Opening runs the message loop, which may call back into the player.
-    if ((false)) {
+    if (FOpening) {
         Error = "another clip is being opened";
         return false;
     }
