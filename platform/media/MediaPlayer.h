@@ -28,7 +28,7 @@ enum TMPTimeFormats : uint8_t { tfMilliseconds };
 // tests that must not depend on a device. Open is synchronous and bounded in
 // time: when it returns true the clip is loaded and, where its file tells it,
 // its length is known (a stream without a stated length, such as an MP3 file
-// without a length header, reports it once playback has begun).
+// without a length header, may tell it only as it plays or at its end).
 class TMediaBackend {
 public:
     virtual ~TMediaBackend() = default;
