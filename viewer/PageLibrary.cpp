@@ -28,19 +28,37 @@ TPageLibrary::~TPageLibrary() = default;
 
 void TPageLibrary::Open(const AnsiString& Name, void* Page, const AnsiString& Params) {
     Close(Page);
+    Load(Name, Page, nullptr, Params);
+}
+
+void TPageLibrary::OpenForSubPage(const AnsiString& Name, void* SubPage, const AnsiString& Params) {
+    CloseForSubPage(SubPage, Params);
+    Load(Name, nullptr, SubPage, Params);
+}
+
+void TPageLibrary::Close(void* Page) {
+    Release(Page, nullptr, nullptr);
+}
+
+void TPageLibrary::CloseForSubPage(void* SubPage, const AnsiString& Params) {
+    Release(nullptr, SubPage, Params.c_str());
+}
+
+void TPageLibrary::Load(const AnsiString& Name, void* Page, void* SubPage,
+                        const AnsiString& Params) {
     const std::string path = LibraryPath(Name);
     if (path.empty()) return;
     auto library = std::make_unique<QLibrary>(QString::fromStdString(path));
     if (!library->load()) return;
     FLibrary = std::move(library);
     if (auto init = reinterpret_cast<TPageEntry>(FLibrary->resolve("InitPage")))
-        init(Page, nullptr, Params.c_str());
+        init(Page, SubPage, Params.c_str());
 }
 
-void TPageLibrary::Close(void* Page) {
+void TPageLibrary::Release(void* Page, void* SubPage, const char* Params) {
     if (!FLibrary) return;
     if (auto done = reinterpret_cast<TPageEntry>(FLibrary->resolve("DonePage")))
-        done(Page, nullptr, nullptr);
+        done(Page, SubPage, Params);
     FLibrary->unload();
     FLibrary.reset();
 }

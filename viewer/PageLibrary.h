@@ -24,8 +24,15 @@ public:
     void Open(const AnsiString& Name, void* Page, const AnsiString& Params);
     // Calls DonePage with (Page, none, none) and releases the library.
     void Close(void* Page);
+    // A sub-page's library is called with the windows the other way round:
+    // InitPage and DonePage both get (none, SubPage, Params).
+    void OpenForSubPage(const AnsiString& Name, void* SubPage, const AnsiString& Params);
+    void CloseForSubPage(void* SubPage, const AnsiString& Params);
     bool Loaded() const;
 
 private:
+    void Load(const AnsiString& Name, void* Page, void* SubPage, const AnsiString& Params);
+    void Release(void* Page, void* SubPage, const char* Params);
+
     std::unique_ptr<QLibrary> FLibrary;
 };
