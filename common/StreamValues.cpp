@@ -1,5 +1,6 @@
 #include "common/StreamValues.h"
 
+#include "common/ChainedDecoding.h"
 #include "platform/base/Runtime.h"
 
 #include <cstring>
@@ -85,19 +86,59 @@ AnsiString LoadStr(bool& failed, TStream* stream) {
     return text;
 }
 
-bool LoadStr(bool& failed, TStream* stream, AnsiString& text, bool coded) {
-    if (!coded) return LoadStr(failed, stream, text);
-    if (failed) return false;
+namespace {
+
+// Reads a coded string's kind, key, length and coded bytes into the string
+// buffer (the steps before decoding). Returns how many coded bytes precede
+// the first zero byte, or -1 after any failure.
+int ReadCodedBytes(bool& failed, TStream* stream, unsigned char& key, const char*& coded) {
     TCodingType kind = TCodingType::ctChained;
     LoadVar(failed, stream, kind);
     if (kind != TCodingType::ctChained) failed = true;
-    unsigned char key = 0;
     LoadVar(failed, stream, &key, CodeParams(kind));
     char* buffer = StringBuffer();
-    ReadStringBytes(failed, stream, buffer);
+    const int length = ReadStringBytes(failed, stream, buffer);
+    if (failed) return -1;
+    coded = buffer;
+    const void* zero = std::memchr(buffer, 0, static_cast<size_t>(length));
+    return zero ? static_cast<int>(static_cast<const char*>(zero) - buffer) : length;
+}
+
+// Where decoded texts are handed out as views: the longest text a coded
+// string can hold.
+char* DecodedBuffer() {
+    thread_local std::unique_ptr<char[]> buffer(new char[MaxStoredStringLength / 2 + 1]);
+    return buffer.get();
+}
+
+} // namespace
+
+bool LoadStr(bool& failed, TStream* stream, AnsiString& text, bool coded) {
+    if (!coded) return LoadStr(failed, stream, text);
+    if (failed) return false;
+    unsigned char key = 0;
+    const char* buffer = nullptr;
+    const int length = ReadCodedBytes(failed, stream, key, buffer);
+    if (length < 0) return false;
+    try {
+        DecodeChained(buffer, static_cast<size_t>(length), text, key);
+    } catch (const std::exception&) {
+        failed = true;
+    }
+    return !failed;
+}
+
+bool LoadCodedText(bool& failed, TStream* stream, std::string_view& text) {
     if (failed) return false;
     try {
-        DecodeChained(buffer, std::strlen(buffer), text, key);
+        unsigned char key = 0;
+        const char* buffer = nullptr;
+        const int length = ReadCodedBytes(failed, stream, key, buffer);
+        if (length < 0) return false;
+        const size_t count = static_cast<size_t>(length) / 2;
+        char* decoded = DecodedBuffer();
+        DecodeChainedPairs(buffer, count, decoded, key, key);
+        text = std::string_view(decoded, count);
     } catch (const std::exception&) {
         failed = true;
     }

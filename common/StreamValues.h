@@ -7,6 +7,7 @@
 #include <bit>
 #include <concepts>
 #include <cstdint>
+#include <string_view>
 #include <type_traits>
 
 static_assert(std::endian::native == std::endian::little,
@@ -43,6 +44,11 @@ bool LoadStr(bool& failed, TStream* stream, AnsiString& text);
 AnsiString LoadStr(bool& failed, TStream* stream);
 bool LoadStr(bool& failed, TStream* stream, AnsiString& text, bool coded);
 AnsiString LoadStr(bool& failed, TStream* stream, bool coded);
+// Reads a coded string as LoadStr(..., coded = true) does, but decodes it into
+// a buffer of the calling thread instead of a string: Text views the decoded
+// bytes until the next coded read on this thread. Text is left unchanged on
+// failure. For readers that keep the text in another form (lines, say).
+bool LoadCodedText(bool& failed, TStream* stream, std::string_view& text);
 
 bool SaveStr(bool& failed, TStream* stream, const AnsiString& text);
 bool SaveStr(bool& failed, TStream* stream, const AnsiString& text, bool coded, TCodingType kind,

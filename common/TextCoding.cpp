@@ -1,25 +1,13 @@
 #include "common/TextCoding.h"
 
-#include <array>
+#include "common/ChainedDecoding.h"
+
 #include <exception>
 
 namespace myDefines {
 
 namespace {
 
-// Value of a coded digit: x - 55 above '9', else x - 48, comparing the byte
-// as a signed 8-bit value; nothing is rejected.
-struct DigitTable {
-    std::array<unsigned char, 256> value{};
-    DigitTable() {
-        for (int x = 0; x < 256; ++x) {
-            const auto s = static_cast<signed char>(x);
-            value[x] = static_cast<unsigned char>(s > '9' ? x - 55 : x - 48);
-        }
-    }
-};
-
-const DigitTable kDigits;
 constexpr char kHex[] = "0123456789ABCDEF";
 
 } // namespace
@@ -51,14 +39,7 @@ bool CodeText(TCodingType Kind, AnsiString Plain, AnsiString& Coded, const unsig
 void DecodeChained(const char* Coded, size_t Length, AnsiString& Plain, unsigned char Key) {
     const size_t n = Length / 2;
     Plain.resize(n);
-    unsigned char previous = Key;
-    const auto* in = reinterpret_cast<const unsigned char*>(Coded);
-    for (size_t i = 0; i < n; ++i) {
-        const auto b = static_cast<unsigned char>(kDigits.value[in[2 * i]] * 16 +
-                                                  kDigits.value[in[2 * i + 1]]);
-        previous = static_cast<unsigned char>(previous + (b ^ Key));
-        Plain[i] = static_cast<char>(previous);
-    }
+    DecodeChainedPairs(Coded, n, Plain.data(), Key, Key);
 }
 
 bool DecodeText(TCodingType Kind, AnsiString Coded, AnsiString& Plain, const unsigned char* Key) {

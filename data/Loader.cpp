@@ -3,6 +3,7 @@
 #include "common/Centering.h"
 #include "common/StreamValues.h"
 #include "common/Version.h"
+#include "data/MarkupLines.h"
 #include "data/Pictures.h"
 #include "data/Textbook.h"
 #include "platform/base/Cp1251.h"
@@ -119,7 +120,7 @@ void TLoader::ReadPictures(const std::string& FileName, TPLBHTP& Pictures) {
         int32_t end = 0;
         if (!name.empty()) LoadVar(failed, &htp, end);
         CopyFromFile(htp, data);
-        Note("a picture entry of the pictures file is damaged");
+        if (failed) Note("a picture entry of the pictures file is damaged");
         SetGaugeProgress(htp.Position());
         ProcessMessages();
         if (failed || name.empty()) continue;
@@ -141,7 +142,7 @@ void TLoader::ReadPictures(const std::string& FileName, TPLBHTP& Pictures) {
         Pictures.Names.Add(name);
         Pictures.Offsets.push_back(static_cast<int32_t>(start));
         LoadVar(failed, &htp, data.Memory() + data.Position(), static_cast<int>(count));
-        Note("picture \"" + Cp1251ToUtf8(name) + "\" is cut short");
+        if (failed) Note("picture \"" + Cp1251ToUtf8(name) + "\" is cut short");
         data.SetPosition(htp.Position());
     } while (!failed && !name.empty());
     SetGaugeProgress(size);
@@ -167,11 +168,12 @@ void TLoader::ReadPage(int index) {
     LoadVar(failed, s, item.FontColor);
     int32_t reactions = 0;
     LoadVar(failed, s, reactions);
-    const std::string where = "page record " + std::to_string(index + 1);
-    Note(where + " is damaged");
+    // The reasons are built only once something failed.
+    const auto where = [index] { return "page record " + std::to_string(index + 1); };
+    if (failed) Note(where() + " is damaged");
     if (reactions < 0) {
         failed = true;
-        Note(where + " has a negative reaction count");
+        Note(where() + " has a negative reaction count");
     }
     for (int32_t r = 0; r < reactions && !failed; ++r) {
         item.Reactions.push_back(std::make_unique<TPLBReaction>());
@@ -181,11 +183,12 @@ void TLoader::ReadPage(int index) {
         LoadVar(failed, s, reaction.NavStart);
         LoadStr(failed, s, reaction.ShellFile, true);
     }
-    Note(where + ": a reaction is damaged");
-    AnsiString markup;
-    LoadStr(failed, s, markup, true);
-    Note(where + ": the markup text is damaged");
-    item.Lines.SetLines(SplitLines(markup.data(), markup.size()));
+    if (failed) Note(where() + ": a reaction is damaged");
+    // The markup is split straight from the decoding buffer into the item's lines.
+    std::string_view markup;
+    LoadCodedText(failed, s, markup);
+    if (failed) Note(where() + ": the markup text is damaged");
+    item.Lines.SetLines(MarkupLines(markup));
     if (!failed) {
         SetGaugeProgress(GaugeProgress() + 10000);
         ProcessMessages();

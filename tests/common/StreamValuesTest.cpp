@@ -169,6 +169,51 @@ TEST(StreamValues, CodedStringsOfAnotherKindFail) {
     EXPECT_EQ(Bytes(out), "\x05") << "the kind byte is written, nothing else";
 }
 
+TEST(StreamValues, CodedTextsReadAsViewsDecodeLikeCodedStrings) {
+    // Every text the string reader sees, long ones included, and the same
+    // shortening: an odd last character is dropped, a zero byte ends the text.
+    TMemoryStream m;
+    bool failed = false;
+    const unsigned char key = 0x9E;
+    AnsiString longest;
+    for (int i = 0; i < MaxStoredStringLength / 2; ++i)
+        longest += static_cast<char>("\r\nab\xE0\xFF"[i % 6]);
+    for (const AnsiString& text : {AnsiString(""), AnsiString("Привет"), longest})
+        SaveStr(failed, &m, text, true, TCodingType::ctChained, &key);
+    m.Write("\0\x01", 2);
+    m.Write(Int32(7).data(), 4);
+    m.Write("4142F\0"
+            "9",
+            7);
+    m.SetPosition(0);
+    std::string_view view;
+    for (const AnsiString& text : {AnsiString(""), AnsiString("Привет"), longest}) {
+        ASSERT_TRUE(LoadCodedText(failed, &m, view));
+        EXPECT_EQ(view, text);
+    }
+    AnsiString cut;
+    const unsigned char one = 1;
+    DecodeText(TCodingType::ctChained, "4142F", cut, &one);
+    ASSERT_TRUE(LoadCodedText(failed, &m, view));
+    EXPECT_EQ(view, cut) << "the zero byte ends the coded text, its odd last digit is dropped";
+    EXPECT_EQ(cut.size(), 2u);
+    EXPECT_EQ(m.Position(), m.Size());
+
+    // A failure leaves the view as it was; nothing is read once failed.
+    TMemoryStream otherKind = StreamOf(std::string("\x01\x05") + Int32(2) + "41");
+    bool kindFailed = false;
+    EXPECT_FALSE(LoadCodedText(kindFailed, &otherKind, view));
+    EXPECT_EQ(view, cut);
+    TMemoryStream tooLong = StreamOf(std::string("\0\x05", 2) + Int32(MaxStoredStringLength + 1));
+    bool lengthFailed = false;
+    EXPECT_FALSE(LoadCodedText(lengthFailed, &tooLong, view));
+    EXPECT_EQ(tooLong.Position(), 6) << "only the length is consumed";
+    TMemoryStream good = StreamOf(std::string("\0\x05", 2) + Int32(2) + "41");
+    EXPECT_FALSE(LoadCodedText(lengthFailed, &good, view));
+    EXPECT_EQ(good.Position(), 0);
+    EXPECT_EQ(view, cut);
+}
+
 TEST(StreamValues, AChainOnAShortStreamIsTestedOnce) {
     TMemoryStream in = StreamOf(Int32(1) + "\x03\x00");
     bool failed = false;
