@@ -1,8 +1,10 @@
 #include "viewer/PageLibrary.h"
 
-#include "platform/base/Cp1251.h"
 #include "platform/base/FileNames.h"
+#include "viewer/PageLibraryApi.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QLibrary>
 #include <cctype>
 
@@ -10,57 +12,94 @@ namespace {
 
 using TPageEntry = void (*)(void* Page, void* SubPage, const char* Params);
 
-std::string LibraryPath(const AnsiString& Name) {
-    std::string path = ResolveWindowsName(Name);
-    std::string ext = ExtractFileExt(WindowsNameToNative(Name));
-    for (char& c : ext)
+std::string Lower(std::string Text) {
+    for (char& c : Text)
         c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    if (path.empty() && ext == ".dll")
-        path = ResolvePath(ChangeFileExt(WindowsNameToNative(Name), ".so"));
-    return path;
+    return Text;
+}
+
+// "C:...", "\..." and "/..." name places outside the book's folder.
+bool NamesAnotherPlace(const AnsiString& Name) {
+    if (Name.size() >= 2 && Name[1] == ':') return true;
+    return !Name.empty() && (Name[0] == '\\' || Name[0] == '/');
+}
+
+// Calls an entry, keeping a C++ exception thrown by the library out of the
+// viewer's event handling.
+void Call(TPageEntry Entry, void* Page, void* SubPage, const char* Params) {
+    try {
+        Entry(Page, SubPage, Params);
+    } catch (...) {
+    }
 }
 
 } // namespace
 
+std::string TPageLibrary::LibraryPath(const AnsiString& Name) {
+    if (Name.empty() || NamesAnotherPlace(Name)) return {};
+    std::string path = ResolveWindowsName(Name);
+    const std::string native = WindowsNameToNative(Name);
+    if (path.empty() && Lower(ExtractFileExt(native)) == ".dll")
+        path = ResolvePath(ChangeFileExt(native, ".so"));
+    if (path.empty() || !FileExists(path)) return {};
+    // Links and ".." are followed before the check, so neither leads out.
+    const QString file = QFileInfo(QString::fromStdString(path)).canonicalFilePath();
+    const QString folder = QDir::current().canonicalPath();
+    if (file.isEmpty() || folder.isEmpty() || !file.startsWith(folder + QLatin1Char('/')))
+        return {};
+    return file.toStdString();
+}
+
 TPageLibrary::TPageLibrary() = default;
 
-TPageLibrary::~TPageLibrary() = default;
-
-void TPageLibrary::Open(const AnsiString& Name, void* Page, const AnsiString& Params) {
-    Close(Page);
-    Load(Name, Page, nullptr, Params);
+TPageLibrary::~TPageLibrary() {
+    Close();
 }
 
-void TPageLibrary::OpenForSubPage(const AnsiString& Name, void* SubPage, const AnsiString& Params) {
-    CloseForSubPage(SubPage, Params);
-    Load(Name, nullptr, SubPage, Params);
+void TPageLibrary::Open(const AnsiString& Name, QWidget* Page, const AnsiString& Params) {
+    Load(Name, Page, false, Params);
 }
 
-void TPageLibrary::Close(void* Page) {
-    Release(Page, nullptr, nullptr);
+void TPageLibrary::OpenSubPage(const AnsiString& Name, QWidget* SubPage, const AnsiString& Params) {
+    Load(Name, SubPage, true, Params);
 }
 
-void TPageLibrary::CloseForSubPage(void* SubPage, const AnsiString& Params) {
-    Release(nullptr, SubPage, Params.c_str());
-}
-
-void TPageLibrary::Load(const AnsiString& Name, void* Page, void* SubPage,
+void TPageLibrary::Load(const AnsiString& Name, QWidget* Window, bool SubPage,
                         const AnsiString& Params) {
+    Close();
     const std::string path = LibraryPath(Name);
     if (path.empty()) return;
+    // An absolute path: QLibrary then loads exactly this file and searches
+    // no system folders.
     auto library = std::make_unique<QLibrary>(QString::fromStdString(path));
     if (!library->load()) return;
     FLibrary = std::move(library);
-    if (auto init = reinterpret_cast<TPageEntry>(FLibrary->resolve("InitPage")))
-        init(Page, SubPage, Params.c_str());
+    FWindow = Window;
+    FSubPage = SubPage;
+    FParams = Params;
+    RegisterLibraryWindow(FWindow);
+    if (auto init = reinterpret_cast<TPageEntry>(FLibrary->resolve("InitPage"))) {
+        if (FSubPage)
+            Call(init, nullptr, FWindow, FParams.c_str());
+        else
+            Call(init, FWindow, nullptr, FParams.c_str());
+    }
 }
 
-void TPageLibrary::Release(void* Page, void* SubPage, const char* Params) {
+void TPageLibrary::Close() {
     if (!FLibrary) return;
-    if (auto done = reinterpret_cast<TPageEntry>(FLibrary->resolve("DonePage")))
-        done(Page, SubPage, Params);
+    if (auto done = reinterpret_cast<TPageEntry>(FLibrary->resolve("DonePage"))) {
+        if (FSubPage)
+            Call(done, nullptr, FWindow, FParams.c_str());
+        else
+            Call(done, FWindow, nullptr, nullptr);
+    }
+    UnregisterLibraryWindow(FWindow);
     FLibrary->unload();
     FLibrary.reset();
+    FWindow = nullptr;
+    FSubPage = false;
+    FParams.clear();
 }
 
 bool TPageLibrary::Loaded() const {
