@@ -18,12 +18,6 @@ std::string Lower(std::string Text) {
     return Text;
 }
 
-// "C:...", "\..." and "/..." name places outside the book's folder.
-bool NamesAnotherPlace(const AnsiString& Name) {
-    if (Name.size() >= 2 && Name[1] == ':') return true;
-    return !Name.empty() && (Name[0] == '\\' || Name[0] == '/');
-}
-
 // Calls an entry, keeping a C++ exception thrown by the library out of the
 // viewer's event handling.
 void Call(TPageEntry Entry, void* Page, void* SubPage, const char* Params) {
@@ -36,13 +30,14 @@ void Call(TPageEntry Entry, void* Page, void* SubPage, const char* Params) {
 } // namespace
 
 std::string TPageLibrary::LibraryPath(const AnsiString& Name) {
-    if (Name.empty() || NamesAnotherPlace(Name)) return {};
+    if (Name.empty()) return {};
     std::string path = ResolveWindowsName(Name);
     const std::string native = WindowsNameToNative(Name);
     if (path.empty() && Lower(ExtractFileExt(native)) == ".dll")
         path = ResolvePath(ChangeFileExt(native, ".so"));
     if (path.empty() || !FileExists(path)) return {};
-    // Links and ".." are followed before the check, so neither leads out.
+    // Absolute names, drives (dropped: the rest is taken from the root), ".."
+    // and links all end in the canonical path, which must lie in the folder.
     const QString file = QFileInfo(QString::fromStdString(path)).canonicalFilePath();
     const QString folder = QDir::current().canonicalPath();
     if (file.isEmpty() || folder.isEmpty() || !file.startsWith(folder + QLatin1Char('/')))

@@ -12,8 +12,8 @@ class QWidget;
 // "DonePage". Both are extern "C" functions taking (page window, sub-page
 // window, parameter text). The name is a Windows name taken from the current
 // folder, the book's folder; a ".dll" that does not resolve is tried as ".so".
-// A name that leaves that folder (an absolute name, a drive, a ".." or a link
-// pointing elsewhere) is refused, so that a book loads only its own libraries.
+// A name that leads out of that folder (an absolute name or a drive elsewhere,
+// a "..", a link pointing elsewhere) is refused, so that a book loads only its own libraries.
 // A library that is refused or cannot be loaded is ignored; missing entries are
 // not called.
 class TPageLibrary {
