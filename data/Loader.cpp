@@ -102,6 +102,7 @@ void TLoader::CopyFromFile(TStream& File, TMemoryStream& Image) {
 
 void TLoader::ReadPictures(const std::string& FileName, TPLBHTP& Pictures) {
     TFileStream htp(FileName, TFileMode::fmOpenRead);
+    htp.WillReadWhole();
     Pictures.Data = std::make_unique<TMemoryStream>();
     Pictures.Names.Clear();
     Pictures.Offsets.clear();
@@ -205,6 +206,7 @@ bool TPLBData::LoadFromFile(const std::string& FileName, TPLBHTP* Pictures) {
     }
     try {
         TFileStream file(FileName, TFileMode::fmOpenRead);
+        file.WillReadWhole();
         Clear();
         if (Progress->Form) Progress->Form->SetEnabled(false);
         if (Progress->Caption)

@@ -163,6 +163,11 @@ int64_t TFileStream::Write(const void* Buffer, int64_t Count) {
     return Count;
 }
 
+void TFileStream::WillReadWhole() {
+    ::posix_fadvise(FHandle, 0, 0, POSIX_FADV_SEQUENTIAL);
+    ::posix_fadvise(FHandle, 0, 0, POSIX_FADV_WILLNEED);
+}
+
 int64_t TFileStream::Seek(int64_t Offset, TSeekOrigin Origin) {
     int64_t base = 0;
     if (Origin == TSeekOrigin::soCurrent) base = FPosition;

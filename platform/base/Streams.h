@@ -67,6 +67,10 @@ public:
     int64_t Size() override;
     void SetSize(int64_t NewSize) override;
     const std::string& FileName() const { return FFileName; }
+    // Tells the system that the whole file is about to be read from start to
+    // end, so that it reads ahead in large requests instead of waiting for
+    // each buffer's worth. Only a hint: nothing changes if it is not taken.
+    void WillReadWhole();
 
 private:
     void FlushWrites();

@@ -5,6 +5,7 @@
 #include "support/TestFiles.h"
 
 #include <cstring>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -157,6 +158,51 @@ TEST_F(LoaderTest, MarkupIsSplitIntoLinesAtAnyLineBreak) {
     for (const char* text : {"a\r\nb\r\n", "a\nb\n", "a\rb\r"}) {
         ASSERT_TRUE(Load(TBookBytes().Header(1).Page(1, text).Bytes()));
         EXPECT_EQ(book.Items[0]->Lines.Lines(), (std::vector<AnsiString>{"a", "b"})) << text;
+    }
+}
+
+TEST_F(LoaderTest, LongPagesComeBackLineForLine) {
+    // The sample book's pages, the longest markup a page can hold with every
+    // kind of line break, and a page whose markup ends at a zero byte.
+    std::vector<std::string> texts;
+    const std::filesystem::path pages =
+        std::filesystem::path(PLB_SOURCE_DIR) / "samples" / "textbook" / "pages";
+    for (const auto& entry : std::filesystem::directory_iterator(pages))
+        if (entry.path().extension() == ".tag") texts.push_back(ReadFileBytes(entry.path()));
+    std::string longest;
+    for (int i = 0; longest.size() < 65535; ++i)
+        longest += "<b>строка</b> " + std::to_string(i) + (i % 3 ? "\r\n" : i % 2 ? "\n" : "\r");
+    longest.resize(65535);
+    texts.push_back(longest);
+    texts.push_back(std::string("before\r\nthe zero\0after\r\nit", 26));
+    TBookBytes bytes;
+    bytes.Header(static_cast<int32_t>(texts.size()));
+    for (size_t i = 0; i < texts.size(); ++i)
+        bytes.Page(static_cast<int32_t>(i + 1), texts[i]);
+    ASSERT_TRUE(Load(bytes.Bytes())) << book.LoadError();
+    ASSERT_EQ(book.Items.size(), texts.size());
+    for (size_t i = 0; i < texts.size(); ++i)
+        EXPECT_EQ(book.Items[i]->Lines.Lines(), SplitLines(texts[i].data(), texts[i].size()))
+            << "page " << i + 1;
+    EXPECT_EQ(book.Items.back()->Lines.Lines(), (std::vector<AnsiString>{"before", "the zero"}));
+}
+
+TEST_F(LoaderTest, EveryPrefixOfABookFailsAndLeavesItCleared) {
+    // A small book cut after every byte, and one with a page longer than the
+    // file's read-ahead cut at strides and around its end.
+    const std::string small =
+        TBookBytes().Header(2, "Title").Page(1, "a\r\nb", 2).Page(2, "c").Bytes();
+    for (size_t cut = 0; cut < small.size(); ++cut) {
+        ASSERT_FALSE(Load(small.substr(0, cut))) << "cut at " << cut;
+        ASSERT_TRUE(book.Items.empty()) << "cut at " << cut;
+        ASSERT_FALSE(book.LoadError().empty());
+    }
+    const std::string large =
+        TBookBytes().Header(2).Page(1, std::string(40000, 'x')).Page(2, "y").Bytes();
+    ASSERT_TRUE(Load(large));
+    for (size_t cut = 0; cut < large.size(); cut += cut + 40 < large.size() ? 997 : 1) {
+        ASSERT_FALSE(Load(large.substr(0, cut))) << "cut at " << cut;
+        ASSERT_TRUE(book.Items.empty()) << "cut at " << cut;
     }
 }
 

@@ -53,6 +53,6 @@ TEST(MarkupLines, KeepsEmptyLinesButNoneForAFinalBreak) {
     EXPECT_EQ(MarkupLines("a\r\n\r\nb\n"), (std::vector<AnsiString>{"a", "", "b"}));
     EXPECT_EQ(MarkupLines("\n"), (std::vector<AnsiString>{""}));
     EXPECT_EQ(MarkupLines(""), std::vector<AnsiString>{});
-    EXPECT_EQ(MarkupLines(std::string_view("first\r\rthird\0gone", 18)),
+    EXPECT_EQ(MarkupLines(std::string_view("first\r\rthird\0gone", 17)),
               (std::vector<AnsiString>{"first", "", "third"}));
 }
