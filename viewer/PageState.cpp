@@ -1,5 +1,7 @@
 #include "viewer/PageState.h"
 
+#include "platform/base/Cp1251.h"
+
 #include <cctype>
 #include <cstdlib>
 #include <limits>
@@ -15,6 +17,38 @@ bool TPageHistory::Move(int Delta) {
     if (n < 0 || n >= static_cast<int64_t>(FEntries.size())) return false;
     FIndex = static_cast<int>(n);
     return true;
+}
+
+TPageMenuItem PageMenuItem(int Key, const TPageEntry& Entry) {
+    static const AnsiString GoTo = Utf8ToCp1251("Перейти к ");
+    TPageMenuItem item;
+    item.Visible = true;
+    item.Number = Entry.Number;
+    item.Caption = "&" + std::to_string(Key) + " " + Entry.ShortTitle;
+    item.Hint = GoTo + "\"" + Entry.ShortTitle + "\"";
+    return item;
+}
+
+TPageMenu TPageHistory::BackwardMenu() const {
+    TPageMenu menu;
+    menu.EmptyVisible = FIndex <= 0;
+    menu.ListVisible = FIndex > MenuItems;
+    menu.Items.resize(MenuItems);
+    for (int i = 0; i < MenuItems && i < FIndex; ++i)
+        menu.Items[static_cast<size_t>(i)] =
+            PageMenuItem(i + 1, FEntries[static_cast<size_t>(FIndex - i - 1)]);
+    return menu;
+}
+
+TPageMenu TPageHistory::ForwardMenu() const {
+    TPageMenu menu;
+    menu.EmptyVisible = FIndex >= Count() - 1;
+    menu.ListVisible = FIndex < Count() - MenuItems - 1;
+    menu.Items.resize(MenuItems);
+    for (int i = 0; i < MenuItems && FIndex < Count() - i - 1; ++i)
+        menu.Items[static_cast<size_t>(i)] =
+            PageMenuItem(i + 1, FEntries[static_cast<size_t>(FIndex + i + 1)]);
+    return menu;
 }
 
 void TPageState::Show(const TPLBDataItem& Item, TPLBNavStart NavStart) {

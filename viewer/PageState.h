@@ -13,6 +13,28 @@ struct TPageEntry {
     bool operator==(const TPageEntry&) const = default;
 };
 
+// One numbered item of a page menu (history or bookmarks): caption "&k title"
+// with k its accelerator digit, hint "Перейти к "title"". Hidden items have an
+// empty caption and hint.
+struct TPageMenuItem {
+    bool Visible = false;
+    bool Checked = false;
+    int32_t Number = 0;
+    AnsiString Caption;
+    AnsiString Hint;
+};
+
+// The item for Entry at accelerator Key (1 based).
+TPageMenuItem PageMenuItem(int Key, const TPageEntry& Entry);
+
+// What a page menu shows: "(нет)"/"(пусто)" when EmptyVisible, the numbered
+// items, and the separator with the list item when ListVisible.
+struct TPageMenu {
+    bool EmptyVisible = true;
+    std::vector<TPageMenuItem> Items;
+    bool ListVisible = false;
+};
+
 // The pages the reader went through, and the position among them (-1 while
 // empty). Recording drops every entry after the position, then appends.
 class TPageHistory {
@@ -25,6 +47,13 @@ public:
     bool Move(int Delta);
     bool CanGoBack() const { return FIndex > 0; }
     bool CanGoForward() const { return FIndex < static_cast<int>(FEntries.size()) - 1; }
+    int Count() const { return static_cast<int>(FEntries.size()); }
+
+    // The drop-down menus: the five nearest entries on each side, nearest
+    // first; the list item once more entries lie beyond them.
+    static constexpr int MenuItems = 5;
+    TPageMenu BackwardMenu() const;
+    TPageMenu ForwardMenu() const;
 
 private:
     std::vector<TPageEntry> FEntries;

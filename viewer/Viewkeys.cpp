@@ -13,7 +13,8 @@ void TfrmPage::frmKeyUp(QKeyEvent& Key) {
     KeyHandling = true;
     RunKeyCommand(KeyCommand(Key.key(), Key.modifiers()));
     KeyHandling = false;
-    SkipKeyUp = false;
+    // SkipKeyUp was clear on entry; a dialog this key opened may have set it
+    // for the release of the key that closed the dialog, which comes next.
 }
 
 void TfrmPage::RunKeyCommand(TKeyCommand Command) {

@@ -40,6 +40,7 @@ void TfrmPage::OpenTextbook() {
     History = {};
     BookMarks.clear();
     Page = {};
+    CreatePageMenus();
     AttachResize(true);
     frmResize(this);
     // Every relative name in the textbook (pictures, clips, shell files) is
@@ -132,16 +133,16 @@ void TfrmPage::ShowPageItem(const TPLBDataItem& Item) {
     TStringList lines;
     lines.Assign(Item.Lines);
     PageView->SetLines(lines);
-    bool marked = false;
-    for (const TPageEntry& mark : BookMarks)
-        marked = marked || mark.Number == Item.Number;
-    tbMark->SetDown(marked);
+    UpdateBookMarksMenu();
+    tbMark->SetDown(BookMarks.Has(Item.Number));
     // Relative names are taken from the data file's folder, which is current.
     if (!Item.LibraryName.empty()) PageLibrary.Open(Item.LibraryName, this, Item.LibraryParams);
 }
 
 void TfrmPage::RecordHistory() {
-    if (Page.CurrentItem) History.Record({Page.CurrentItem->Number, Page.CurrentItem->ShortTitle});
+    if (!Page.CurrentItem) return;
+    History.Record({Page.CurrentItem->Number, Page.CurrentItem->ShortTitle});
+    UpdateHistoryMenus();
 }
 
 void TfrmPage::BtnClick(QObject* Sender) {
@@ -162,24 +163,20 @@ void TfrmPage::BtnClick(QObject* Sender) {
         ShowPage(nav->Last);
     else if (nav && button == tbContents)
         ShowPage(nav->Contents);
-    else if (button == tbMark && Page.CurrentItem) {
-        const int32_t number = Page.CurrentItem->Number;
-        if (tbMark->Down())
-            BookMarks.insert(BookMarks.begin(), {number, Page.CurrentItem->ShortTitle});
-        else
-            std::erase_if(BookMarks, [number](const TPageEntry& e) { return e.Number == number; });
+    else if (button == tbMark) {
+        ToggleBookMark();
     } else if (button == tbBackward || button == tbForward) {
-        if (History.Move(button == tbBackward ? -1 : 1))
-            ShowPage(History.Entries()[static_cast<size_t>(History.Index())].Number);
+        MoveInHistory(button == tbBackward ? -1 : 1);
+    } else if (button == tbBookMarks) {
+        BookMarksMenuClick(miBookMarks);
     } else if (button == tbZoomOut || button == tbZoomIn) {
         Zoom(button == tbZoomIn ? 1 : -1);
     } else if (button == tbButtonSize) {
         ChangeButtonSize();
     } else if (button == tbShowHints) {
         tbNavigatorBar->SetShowHint(tbShowHints->Down());
-    } else if (button == tbInformation && frmInfo) {
-        frmInfo->CenterOver(*this);
-        frmInfo->ShowModal();
+    } else if (button == tbInformation) {
+        ShowInformation();
     } else if (button == tbExit) {
         close();
     }

@@ -8,11 +8,15 @@
 #include "platform/widgets/WidgetControls.h"
 #include "viewer/KeyMap.h"
 #include "viewer/PageLibrary.h"
+#include "viewer/PageMarks.h"
 #include "viewer/PageState.h"
 
+#include <array>
 #include <memory>
 #include <string>
 
+class QAction;
+class QCloseEvent;
 class QKeyEvent;
 class QLabel;
 class QMenu;
@@ -93,7 +97,7 @@ public:
     TPageDisplayPtr<TMediaPlayer> MediaPlayer; // the page's clips, shown in pnlVideoPanel
     TPageState Page;
     TPageHistory History;
-    std::vector<TPageEntry> BookMarks; // newest first
+    TBookMarks BookMarks; // newest first
     int ZoomStep = 0;
     TPageLibrary PageLibrary; // of the page shown
     // True while a key release is being handled.
@@ -108,6 +112,46 @@ public:
     void BtnClick(QObject* Sender);
     // The page view's link click: the current page's reaction to Link.
     void LinkClick(int32_t Link);
+
+    // History, bookmarks and dialogs (Viewhistory.cpp, Viewmarks.cpp, ...)
+    // Items of the drop-down menus (owned by their menus), built by
+    // CreatePageMenus (Viewmenus.cpp).
+    QAction* miNoBackward = nullptr;
+    std::array<QAction*, TPageHistory::MenuItems> miBackward{};
+    QAction* miBackwardsSeparator = nullptr;
+    QAction* miBackwards = nullptr;
+    QAction* miNoForward = nullptr;
+    std::array<QAction*, TPageHistory::MenuItems> miForward{};
+    QAction* miForwardsSeparator = nullptr;
+    QAction* miForwards = nullptr;
+    QAction* miEmpty = nullptr;
+    std::array<QAction*, TBookMarks::MenuItems> miBookMark{};
+    QAction* miBookMarksSeparator = nullptr;
+    QAction* miBookMarks = nullptr;
+    void CreatePageMenus();
+    // Both history menus and the bookmark menu from the current state.
+    void UpdateHistoryMenus();
+    void UpdateBookMarksMenu();
+    // Moves the history position by Delta and shows that page; a step beyond
+    // either end does nothing (Viewhistory.cpp).
+    void MoveInHistory(int Delta);
+    void BackwardMenuClick(QAction* Sender);
+    void ForwardMenuClick(QAction* Sender);
+    // The whole history in the list dialog.
+    void ShowHistoryList();
+    // tbMark: sets or removes the shown page's bookmark as the button says
+    // (Viewbookmarks.cpp).
+    void ToggleBookMark();
+    // Jumps to bookmark Index, which becomes the first.
+    void GoToBookMark(int Index);
+    // A bookmark menu item, or miBookMarks (also for tbBookMarks): the list.
+    void BookMarksMenuClick(QAction* Sender);
+    // The information window, centred over this window (Viewclose.cpp).
+    void ShowInformation();
+    // Every close request asks through the exit dialog, unless the load
+    // failed; a close that was not answered Yes is cancelled.
+    bool frmCloseQuery();
+    void closeEvent(QCloseEvent* Event) override;
 
 private:
     void CreateComponents();

@@ -1,6 +1,7 @@
 // The main window's widget-free page state: history recording, the page
 // buttons' enabled states, the command-line page, zoom sizes and the key map.
 #include "viewer/PageState.h"
+#include "platform/base/Cp1251.h"
 #include "viewer/KeyMap.h"
 
 #include <gtest/gtest.h>
@@ -152,6 +153,79 @@ TEST(MediaSteps, ATenthOfTheClipKeptInsideIt) {
     EXPECT_EQ(MediaStepPosition(9500, 10000, true), 9999);
     EXPECT_EQ(MediaStepPosition(3, 19, true), 4); // 19 / 10 truncates to 1
     EXPECT_EQ(MediaStepPosition(100, 0, true), 0);
+}
+
+} // namespace
+
+namespace {
+
+// Seven pages 1..7 recorded in order, the position then moved to Index.
+TPageHistory SevenPages(int Index) {
+    TPageHistory history;
+    for (int32_t n = 1; n <= 7; ++n)
+        history.Record({n, "p" + std::to_string(n)});
+    history.Move(Index - history.Index());
+    return history;
+}
+
+std::vector<int32_t> Shown(const TPageMenu& Menu) {
+    std::vector<int32_t> numbers;
+    for (const TPageMenuItem& item : Menu.Items)
+        if (item.Visible) numbers.push_back(item.Number);
+    return numbers;
+}
+
+TEST(HistoryMenus, FiveNearestBackwardsWithTheListBeyondThem) {
+    const TPageHistory history = SevenPages(6);
+    const TPageMenu back = history.BackwardMenu();
+    EXPECT_FALSE(back.EmptyVisible);
+    // Entries 5..1 (pages 6..2), nearest first, with the digits 1..5.
+    EXPECT_EQ(Shown(back), (std::vector<int32_t>{6, 5, 4, 3, 2}));
+    EXPECT_EQ(back.Items[0].Caption, "&1 p6");
+    EXPECT_EQ(back.Items[4].Caption, "&5 p2");
+    EXPECT_EQ(back.Items[0].Hint, Utf8ToCp1251("Перейти к \"p6\""));
+    EXPECT_TRUE(back.ListVisible);
+    const TPageMenu ahead = history.ForwardMenu();
+    EXPECT_TRUE(ahead.EmptyVisible);
+    EXPECT_EQ(Shown(ahead), std::vector<int32_t>{});
+    EXPECT_FALSE(ahead.ListVisible);
+    for (const TPageMenuItem& item : ahead.Items) {
+        EXPECT_TRUE(item.Caption.empty());
+        EXPECT_TRUE(item.Hint.empty());
+    }
+}
+
+TEST(HistoryMenus, ListOnlyOnceMoreThanFiveLieOnThatSide) {
+    const TPageHistory at5 = SevenPages(5);
+    EXPECT_EQ(Shown(at5.BackwardMenu()), (std::vector<int32_t>{5, 4, 3, 2, 1}));
+    EXPECT_FALSE(at5.BackwardMenu().ListVisible);
+    EXPECT_EQ(Shown(at5.ForwardMenu()), std::vector<int32_t>{7});
+    EXPECT_EQ(at5.ForwardMenu().Items[0].Caption, "&1 p7");
+    EXPECT_FALSE(at5.ForwardMenu().ListVisible);
+
+    const TPageHistory at0 = SevenPages(0);
+    EXPECT_TRUE(at0.BackwardMenu().EmptyVisible);
+    EXPECT_EQ(Shown(at0.ForwardMenu()), (std::vector<int32_t>{2, 3, 4, 5, 6}));
+    EXPECT_TRUE(at0.ForwardMenu().ListVisible);
+    EXPECT_FALSE(SevenPages(1).ForwardMenu().ListVisible);
+}
+
+TEST(HistoryMenus, EmptyHistoryShowsOnlyNone) {
+    const TPageHistory history;
+    for (const TPageMenu& menu : {history.BackwardMenu(), history.ForwardMenu()}) {
+        EXPECT_TRUE(menu.EmptyVisible);
+        EXPECT_FALSE(menu.ListVisible);
+        EXPECT_EQ(Shown(menu), std::vector<int32_t>{});
+    }
+}
+
+TEST(HistoryMenus, SteppingKeepsTheEntries) {
+    TPageHistory history = SevenPages(6);
+    EXPECT_TRUE(history.Move(-3));
+    EXPECT_TRUE(history.Move(2));
+    EXPECT_FALSE(history.Move(2));
+    EXPECT_EQ(history.Count(), 7);
+    EXPECT_EQ(history.Index(), 5);
 }
 
 } // namespace
