@@ -314,7 +314,7 @@ const char* kManifestHead =
 } // namespace
 
 bool ReadBookSource(const std::string& Folder, TPLBData& Book, TBookSource& Source,
-                    std::string& Error) {
+                    std::string& Error, const std::vector<std::string>& BookSettings) {
     try {
         const std::string manifest = JoinPath(Folder, "book.ini");
         if (!FileExists(manifest)) {
@@ -331,6 +331,17 @@ bool ReadBookSource(const std::string& Folder, TPLBData& Book, TBookSource& Sour
             std::string error;
             if (!reader.Apply(e, error)) {
                 Error = manifest + ":" + std::to_string(e.Line) + ": " + error;
+                return false;
+            }
+        }
+        for (const std::string& setting : BookSettings) {
+            std::vector<TManifestEntry> overrides;
+            std::string error;
+            if (!ParseManifest("[book]\n" + setting + "\n", overrides, error) ||
+                overrides.size() != 2 || overrides[1].Key.empty() ||
+                !reader.Apply(overrides[1], error)) {
+                Error = "book setting \"" + setting +
+                        "\": " + (error.empty() ? std::string("expected key = value") : error);
                 return false;
             }
         }
@@ -391,10 +402,11 @@ bool WriteBookSource(const TPLBData& Book, const TPLBHTP* Pictures, const std::s
     }
 }
 
-bool PackBook(const std::string& Folder, const std::string& DataFile, std::string& Error) {
+bool PackBook(const std::string& Folder, const std::string& DataFile, std::string& Error,
+              const std::vector<std::string>& BookSettings) {
     TPLBData book(nullptr);
     TBookSource source;
-    if (!ReadBookSource(Folder, book, source, Error)) return false;
+    if (!ReadBookSource(Folder, book, source, Error, BookSettings)) return false;
     if (!SaveTextbook(book, DataFile, Error)) return false;
     const std::string htp = ChangeFileExt(DataFile, ".htp");
     if (!source.HasPictures) {

@@ -20,13 +20,15 @@ struct TBookSource {
 };
 
 // Reads a source folder into Book (which must be empty) and Source. On failure
-// Error names the file and line.
+// Error names the file and line. BookSettings ("key = value" lines of the
+// [book] section) override the manifest's.
 bool ReadBookSource(const std::string& Folder, TPLBData& Book, TBookSource& Source,
-                    std::string& Error);
+                    std::string& Error, const std::vector<std::string>& BookSettings = {});
 // Writes a loaded book (and its pictures store, when it holds a pictures file)
 // as a source folder.
 bool WriteBookSource(const TPLBData& Book, const TPLBHTP* Pictures, const std::string& Folder,
                      std::string& Error);
 // Packs a source folder into a data file and, when it lists pictures, its
 // pictures file beside it.
-bool PackBook(const std::string& Folder, const std::string& DataFile, std::string& Error);
+bool PackBook(const std::string& Folder, const std::string& DataFile, std::string& Error,
+              const std::vector<std::string>& BookSettings = {});

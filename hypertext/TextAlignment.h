@@ -1,12 +1,12 @@
 #pragma once
 
+#include "platform/base/Alignment.h"
 #include "platform/graphics/Canvas.h"
 
 #include <cstdint>
 
-// Horizontal alignment, vertical layout and reading order of text in the
+// Vertical layout and reading order of text in the
 // controls of the engine, and their text-drawing flags.
-enum TAlignment : uint8_t { taLeftJustify = 0, taRightJustify = 1, taCenter = 2 };
 enum TTextLayout : uint8_t { tlTop = 0, tlCenter = 1, tlBottom = 2 };
 enum TBiDiMode : uint8_t {
     bdLeftToRight,

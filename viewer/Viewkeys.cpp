@@ -1,6 +1,5 @@
 // The main window's keys: page buttons, the page's clip and closing.
-#include "hypertext/HyperText.h"
-#include "platform/media/MediaPlayer.h"
+#include "viewer/MediaKeys.h"
 #include "viewer/Viewpage.h"
 
 #include <QKeyEvent>
@@ -61,21 +60,9 @@ void TfrmPage::RunKeyCommand(TKeyCommand Command) {
         return;
     case MediaPause:
     case MediaBack:
-    case MediaAhead: {
-        TMediaPlayer* player = PageView ? PageView->MediaPlayer() : nullptr;
-        if (!player || PageView->CurrentMediaItem() < 0) return;
-        if (Command == MediaPause) {
-            if (player->Mode() == mpPlaying)
-                player->Pause();
-            else if (player->Mode() == mpPaused)
-                player->Play();
-            return;
-        }
-        player->SetTimeFormat(tfMilliseconds);
-        player->Seek(
-            MediaStepPosition(player->Position(), player->Length(), Command == MediaAhead));
+    case MediaAhead:
+        if (PageView) RunMediaKey(*PageView, Command);
         return;
-    }
     }
     if (!button || !button->isEnabled()) return;
     if (button->Style() == tbsCheck) button->SetDown(!button->Down());

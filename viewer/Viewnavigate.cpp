@@ -13,6 +13,7 @@
 #include "viewer/Viewpage.h"
 
 #include <QCursor>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
 #include <cstdlib>
@@ -42,6 +43,8 @@ void TfrmPage::OpenTextbook() {
     Page = {};
     CreatePageMenus();
     AttachResize(true);
+    connect(qApp, &QGuiApplication::applicationStateChanged, this,
+            [this](Qt::ApplicationState State) { AppActivate(State == Qt::ApplicationActive); });
     frmResize(this);
     // Every relative name in the textbook (pictures, clips, shell files) is
     // taken from the data file's folder.
@@ -69,10 +72,7 @@ void TfrmPage::CreatePageView() {
         [this](const AnsiString& Name, const std::function<void(TStream&)>& Read, bool& Processed,
                bool& Aborted) { Pictures.LoadPicture(Name, Read, Processed, Aborted); });
     PageView->OnLinkClick = [this](TObject*, int32_t Link) { LinkClick(Link); };
-    PageView->OnHint = [this](THyperControl*, const AnsiString& Hint) {
-        lblHints->setText(QString::fromStdString(Cp1251ToUtf8(Hint)));
-        lblHints->adjustSize();
-    };
+    PageView->OnHint = [this](THyperControl*, const AnsiString& Hint) { TextHint(Hint); };
     // No drop-down button stays drawn pressed once the pointer is back on
     // the page.
     PageView->OnMouseMove = [this](TObject*, TShiftState, int, int) {
@@ -90,13 +90,16 @@ void TfrmPage::AttachResize(bool Attached) {
 }
 
 void TfrmPage::frmResize(QObject* Sender) {
-    if (!DataLoaded || !Sender || !Data || !PageView) return;
-    const int bars = BarsHeight();
-    PageView->SetBoundsRect(Bounds(5, 5, ClientWidth() - 10, ClientHeight() - bars - 10));
-    // The window snaps to the size the view accepted.
-    AttachResize(false);
-    SetClientSize(PageView->Width() + 10, PageView->Height() + bars + 10);
-    AttachResize(true);
+    if (!DataLoaded) return;
+    if (Sender && Data && PageView) {
+        const int bars = BarsHeight();
+        PageView->SetBoundsRect(Bounds(5, 5, ClientWidth() - 10, ClientHeight() - bars - 10));
+        // The window snaps to the size the view accepted.
+        AttachResize(false);
+        SetClientSize(PageView->Width() + 10, PageView->Height() + bars + 10);
+        AttachResize(true);
+    }
+    PlaceSubPages();
 }
 
 void TfrmPage::ShowFirstPage() {
@@ -108,14 +111,21 @@ void TfrmPage::ShowFirstPage() {
     if (!shown && !Data->Items.empty()) ShowPage(Data->Items.front()->Number);
 }
 
-bool TfrmPage::ShowPage(int32_t Number) {
+bool TfrmPage::ShowPage(int32_t Number, TfrmSubPage* Keep) {
     bool result = false;
     if (Data && Number != 0)
         for (const auto& item : Data->Items) {
             if (item->Number != Number) continue;
-            if (item->SubPage != 0) continue; // sub-page windows are not built yet
+            if (item->SubPage != 0) {
+                OpenSubPage(Number);
+                // A modal sub-page has been shown and closed by now.
+                if (Data->SubPages == 0) break;
+                result = true;
+                continue;
+            }
             result = true;
             if (item.get() == Page.CurrentItem) continue;
+            CloseSubPages(Keep);
             ShowPageItem(*item);
             break;
         }
@@ -137,6 +147,7 @@ void TfrmPage::ShowPageItem(const TPLBDataItem& Item) {
     tbMark->SetDown(BookMarks.Has(Item.Number));
     // Relative names are taken from the data file's folder, which is current.
     if (!Item.LibraryName.empty()) PageLibrary.Open(Item.LibraryName, this, Item.LibraryParams);
+    LastPosition = pos();
 }
 
 void TfrmPage::RecordHistory() {

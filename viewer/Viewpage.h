@@ -10,6 +10,7 @@
 #include "viewer/PageLibrary.h"
 #include "viewer/PageMarks.h"
 #include "viewer/PageState.h"
+#include "viewer/SubPageState.h"
 
 #include <array>
 #include <memory>
@@ -18,6 +19,7 @@
 class QAction;
 class QCloseEvent;
 class QKeyEvent;
+class QMoveEvent;
 class QLabel;
 class QMenu;
 class TBevelPanel;
@@ -25,6 +27,7 @@ class TGauge;
 class THyperText;
 class TMediaPlayer;
 class TStatusHints;
+class TfrmSubPage;
 class TVectorPicture;
 
 // The main page window. Its construction runs the whole start-up: it shows
@@ -105,13 +108,42 @@ public:
 
     // The start-up sequence; does nothing once the textbook loaded or failed.
     void StartViewer();
-    // Shows the ordinary page Number; false when no item has that number.
-    bool ShowPage(int32_t Number);
+    // Shows the ordinary page Number or opens the sub-page Number; false
+    // when no item has that number. Keep is a sub-page that survives the
+    // page change (the one whose link caused it).
+    bool ShowPage(int32_t Number, TfrmSubPage* Keep = nullptr);
     // The toolbar's click handler. Sender nullptr only refreshes the enabled
     // states; the window itself also records the shown page in the history.
     void BtnClick(QObject* Sender);
     // The page view's link click: the current page's reaction to Link.
     void LinkClick(int32_t Link);
+
+    // Sub-pages (Viewsubpages.cpp). The open sub-page windows in opening
+    // order; they free themselves once closed.
+    std::vector<TfrmSubPage*> OpenSubPages;
+    // The window's place when the sub-pages were last placed.
+    QPoint LastPosition;
+    // Sizes and places every open sub-page (or only Only) for the view's zoom.
+    void PlaceSubPages(TfrmSubPage* Only = nullptr);
+    // Closes every open sub-page but Keep, the newest first.
+    void CloseSubPages(TfrmSubPage* Keep);
+    // Closes and frees every open sub-page (the window is going).
+    void DestroySubPages();
+    // A sub-page window closed: it leaves the list, and the view holds the
+    // mouse again once none is open.
+    void SubPageClosed(TfrmSubPage& SubPage);
+    // The page view's real size and its size now.
+    TViewScale MainViewScale() const;
+    // The status line shows a page view's hint.
+    void TextHint(const AnsiString& Hint);
+    bool ShowsHints() const;
+    // Opens sub-page Number, or brings it forward when it is open already.
+    void OpenSubPage(int32_t Number);
+    // Sub-page windows follow the window when it moves.
+    void moveEvent(QMoveEvent* Event) override;
+    // Sub-page windows stay on top only while the program is active, so
+    // they never cover other programs.
+    void AppActivate(bool Active);
 
     // History, bookmarks and dialogs (Viewhistory.cpp, Viewmarks.cpp, ...)
     // Items of the drop-down menus (owned by their menus), built by

@@ -1,6 +1,4 @@
-// The main window's panels as the page display uses them. The panels'
-// header and the hypertext engine's name the same alignment values, so this
-// stays apart from the page view's code.
+// The main window's panels as the page display uses them.
 #include "platform/base/Colors.h"
 #include "platform/graphics/QtConvert.h"
 #include "platform/widgets/BevelPanel.h"

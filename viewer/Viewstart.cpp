@@ -49,6 +49,7 @@ void TfrmPage::LoadFailedDialog() {
 
 void TfrmPage::frmDestroy() {
     if (LoadFailed) return;
+    DestroySubPages();
     PageLibrary.Close(this);
     Pictures.Names.Clear();
     Pictures.Offsets.clear();

@@ -1,11 +1,12 @@
 #pragma once
 
+#include "platform/base/Alignment.h"
+
 #include <QColor>
 #include <QString>
 #include <QWidget>
 
 enum TPanelBevel { bvNone, bvLowered, bvRaised };
-enum TAlignment { taLeftJustify, taRightJustify, taCenter };
 
 // A panel framed by an outer and an inner bevel (each raised, lowered or
 // none, BevelWidth pixels wide), filled with its colour (its parent's colour

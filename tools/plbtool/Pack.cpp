@@ -4,10 +4,20 @@
 #include <iostream>
 
 int RunPack(const TCommandArgs& Args) {
+    // "--set KEY=VALUE" overrides a book setting of the manifest, so that one
+    // source folder can be tried with other settings (a sub-page mode, say).
+    TCommandArgs rest;
+    std::vector<std::string> settings;
+    for (size_t i = 0; i < Args.size(); ++i) {
+        if (Args[i] == "--set" && i + 1 < Args.size())
+            settings.push_back(Args[++i]);
+        else
+            rest.push_back(Args[i]);
+    }
     std::string folder, output;
-    if (!ParseInputOutput(Args, folder, output)) return 2;
+    if (!ParseInputOutput(rest, folder, output)) return 2;
     std::string error;
-    if (!PackBook(folder, output, error)) return Fail(error);
+    if (!PackBook(folder, output, error, settings)) return Fail(error);
     return 0;
 }
 

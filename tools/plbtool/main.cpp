@@ -19,7 +19,10 @@ struct TCommand {
 const TCommand kCommands[] = {
     {"dump", RunDump, "dump BOOK.plb                 print the book and its pictures as JSON"},
     {"check", RunCheck, "check BOOK.plb                list authoring problems of a book"},
-    {"pack", RunPack, "pack FOLDER -o BOOK.plb       build a book from its source folder"},
+    {"pack", RunPack,
+     "pack FOLDER -o BOOK.plb [--set KEY=VALUE]...\n"
+     "                                build a book from its source folder; --set overrides\n"
+     "                                a book setting (subPages=2, say)"},
     {"unpack", RunUnpack, "unpack BOOK.plb -o FOLDER     write a book out as a source folder"},
     {"picture", RunPicture, "picture FILE -o OUT.png       decode a picture file as a page would"},
     {"compile", RunCompile,
