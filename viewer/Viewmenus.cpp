@@ -29,24 +29,38 @@ QAction* AddSeparator(QMenu& Menu, const char* Name) {
     return item;
 }
 
-// The application's hint for a menu item under the pointer goes to the
-// status line.
-class TMenuHints : public QObject {
+// Watches the drop-down menus and their buttons: the hint of the menu item
+// under the pointer goes to the status line, and a key that closes a menu
+// (its release then reaches the window) sets SkipKeyUp, as a dialog's
+// keys do, so that Esc leaving a menu does not also jump to the contents.
+class TMenuEvents : public QObject {
 public:
-    TMenuHints(QLabel& StatusLine, QObject* Parent) : QObject(Parent), FStatusLine(StatusLine) {}
+    TMenuEvents(QLabel& StatusLine, bool& SkipKeyUp, QObject* Parent)
+        : QObject(Parent), FStatusLine(StatusLine), FSkipKeyUp(SkipKeyUp) {}
 
 protected:
     bool eventFilter(QObject* Watched, QEvent* Event) override {
-        if (Event->type() == QEvent::StatusTip) {
+        switch (Event->type()) {
+        case QEvent::StatusTip:
             FStatusLine.setText(static_cast<QStatusTipEvent*>(Event)->tip());
             FStatusLine.adjustSize();
             return true;
+        case QEvent::KeyPress:
+            if (qobject_cast<QMenu*>(Watched)) FSkipKeyUp = true;
+            break;
+        case QEvent::KeyRelease:
+            // Released inside the menu: the key did not close it.
+            if (qobject_cast<QMenu*>(Watched)) FSkipKeyUp = false;
+            break;
+        default:
+            break;
         }
         return QObject::eventFilter(Watched, Event);
     }
 
 private:
     QLabel& FStatusLine;
+    bool& FSkipKeyUp;
 };
 
 // A history or bookmark menu shows Model: "(нет)"/"(пусто)", the numbered
@@ -117,7 +131,7 @@ void TfrmPage::CreatePageMenus() {
         connect(pmBookMarksMenu, &QMenu::triggered, this,
                 [this](QAction* Item) { BookMarksMenuClick(Item); });
 
-        auto* hints = new TMenuHints(*lblHints, this);
+        auto* events = new TMenuEvents(*lblHints, SkipKeyUp, this);
         const auto colors = [this] {
             return TMenuColors{palette().color(QPalette::Window),
                                lblHints->palette().color(QPalette::WindowText), isEnabled()};
@@ -126,8 +140,11 @@ void TfrmPage::CreatePageMenus() {
             auto* style = new TPageMenuStyle(menu == pmBookMarksMenu, colors);
             style->setParent(menu);
             menu->setStyle(style);
-            menu->installEventFilter(hints);
+            menu->installEventFilter(events);
         }
+        // An item's hint is reported to the button that opened its menu.
+        for (TToolButton* button : {tbBackward, tbForward, tbBookMarks})
+            button->installEventFilter(events);
     }
     UpdateHistoryMenus();
     UpdateBookMarksMenu();

@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
@@ -313,6 +314,22 @@ TEST_F(HistoryMarks, ListDialogLayout) {
     EXPECT_EQ(d.lbMarksList->geometry(), QRect(8, 8, 393, 249));
     EXPECT_EQ(d.bbCancel->geometry(), QRect(324, 268, 75, 25));
     Marks->hide();
+}
+
+TEST_F(HistoryMarks, KeysInAMenuHintAndEscClosesOnlyTheMenu) {
+    TfrmPage& p = *Page;
+    Next(3);
+    QMenu& menu = *p.pmBackwardMenu;
+    menu.popup(p.tbBackward->mapToGlobal(QPoint(0, p.tbBackward->height())));
+    QTest::keyClick(&menu, Qt::Key_Down);
+    EXPECT_EQ(p.lblHints->text(), QStringLiteral("Перейти к \"s3\""));
+    EXPECT_FALSE(p.SkipKeyUp) << "the key went up in the menu";
+    QTest::keyPress(&menu, Qt::Key_Escape);
+    EXPECT_FALSE(menu.isVisible());
+    ReleaseKey(p, Qt::Key_Escape); // the release reaches the window
+    EXPECT_EQ(Shown(), 4) << "no jump to the contents";
+    ReleaseKey(p, Qt::Key_Escape);
+    EXPECT_EQ(Shown(), 1);
 }
 
 TEST_F(HistoryMarks, MenusPaintedInThePagesColours) {
