@@ -20,8 +20,9 @@ namespace {
 // Builds Name in Dir from C source: a page library whose Log appends each
 // call to calls.txt in Dir, naming which window arguments were given. Empty
 // when no compiler is at hand.
-std::string BuildLibrary(TTempDir& Dir, const char* Entries, const std::string& Name = "Page.so") {
-    const std::string source = Dir.File("page.c");
+// Built as C++ with Cxx, so that entries may throw.
+std::string BuildLibrary(TTempDir& Dir, const char* Entries, bool Cxx = false) {
+    const std::string source = Dir.File(Cxx ? "page.cpp" : "page.c");
     std::ofstream(source) << "#include <stdio.h>\n"
                           << "static void Log(const char* What, void* Page, void* Sub,\n"
                           << "                const char* Params) {\n"
@@ -30,9 +31,9 @@ std::string BuildLibrary(TTempDir& Dir, const char* Entries, const std::string& 
                           << "          Sub ? \"sub\" : \"-\", Params ? Params : \"(none)\");\n"
                           << "  fclose(f);\n}\n"
                           << Entries;
-    const std::string library = Dir.File(Name);
-    const std::string command =
-        "cc -shared -fPIC -o '" + library + "' '" + source + "' 2>/dev/null";
+    const std::string library = Dir.File("Page.so");
+    const std::string command = std::string(Cxx ? "c++" : "cc") + " -shared -fPIC -o '" + library +
+                                "' '" + source + "' 2>/dev/null";
     return std::system(command.c_str()) == 0 ? library : std::string();
 }
 
@@ -97,6 +98,26 @@ TEST(PageLibrary, LibraryWithoutEntriesStaysLoadedUncalled) {
     library.Close();
     EXPECT_FALSE(library.Loaded());
     EXPECT_EQ(Calls(dir), "");
+}
+
+TEST(PageLibrary, AnExceptionFromAnEntryStaysInTheLibrary) {
+    TTempDir dir;
+    if (BuildLibrary(dir,
+                     "extern \"C\" void InitPage(void* p, void* s, const char* a) {\n"
+                     "  Log(\"init\", p, s, a); throw 1; }\n"
+                     "extern \"C\" void DonePage(void* p, void* s, const char* a) {\n"
+                     "  Log(\"done\", p, s, a); throw \"gone\"; }\n",
+                     true)
+            .empty())
+        GTEST_SKIP() << "no C++ compiler";
+    TCurrentDir current(dir.Path());
+    QWidget page;
+    TPageLibrary library;
+    EXPECT_NO_THROW(library.Open("page.dll", &page, "x"));
+    EXPECT_TRUE(library.Loaded());
+    EXPECT_NO_THROW(library.Close());
+    EXPECT_FALSE(library.Loaded());
+    EXPECT_EQ(Calls(dir), "init page - x\ndone page - (none)\n");
 }
 
 TEST(PageLibrary, WhatCannotBeLoadedIsIgnored) {
