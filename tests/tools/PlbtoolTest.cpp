@@ -111,6 +111,26 @@ TEST(Plbtool, PackReportsSourceErrorsWithTheirLine) {
     EXPECT_NE(err.find("book.ini:2:"), std::string::npos) << err;
 }
 
+TEST(Plbtool, PackOverridesBookSettings) {
+    TTempDir dir;
+    RunCommand("mkdir -p " + dir.File("src"));
+    WriteFileBytes(dir.File("src/book.ini"), "[book]\nsubPages = 0\ndblClickClose = no\n");
+    ASSERT_EQ(Tool("pack " + dir.File("src") + " --set subPages=2 --set 'dblClickClose = yes' -o " +
+                   dir.File("b.plb")),
+              0);
+    std::string out;
+    ASSERT_EQ(Tool("dump " + dir.File("b.plb"), &out), 0);
+    EXPECT_NE(out.find("\"subPages\": 2"), std::string::npos) << out;
+    EXPECT_NE(out.find("\"dblClickClose\": true"), std::string::npos) << out;
+    // A setting that is not a book setting, or not a setting at all, fails.
+    std::string err;
+    EXPECT_EQ(
+        Tool("pack " + dir.File("src") + " --set title -o " + dir.File("c.plb"), nullptr, &err), 1);
+    EXPECT_NE(err.find("\"title\""), std::string::npos) << err;
+    EXPECT_EQ(Tool("pack " + dir.File("src") + " --set startPage=x -o " + dir.File("c.plb")), 1);
+    EXPECT_EQ(Tool("pack " + dir.File("src") + " --set nav1=1 -o " + dir.File("c.plb")), 1);
+}
+
 TEST(Plbtool, CompilesMarkupFilesToHex) {
     TTempDir dir;
     WriteFileBytes(dir.File("a.tag"), "<down = 6> Space <down = 26><nbspc><p>\n");

@@ -16,6 +16,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QWindow>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <optional>
@@ -181,6 +182,14 @@ TEST_F(SubPages, ModelessWindowIsPlacedScaledAndBroughtForwardWhenOpenedAgain) {
     EXPECT_EQ(Cp1251ToUtf8(view.Hint()), "Щелкните мышкой, чтобы скрыть панель");
     // The main view lets go of the mouse while a sub-page is open.
     EXPECT_FALSE(page.PageView->CaptureMouse());
+
+    // On top only while the program is active.
+    ASSERT_NE(sub.windowHandle(), nullptr);
+    page.AppActivate(false);
+    EXPECT_FALSE(sub.windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
+    page.AppActivate(true);
+    EXPECT_TRUE(sub.windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(sub.isVisible());
 
     // Opening it again brings the open window forward instead.
     EXPECT_TRUE(page.ShowPage(50));
