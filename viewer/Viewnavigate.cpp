@@ -42,6 +42,7 @@ void TfrmPage::OpenTextbook() {
     BookMarks.clear();
     Page = {};
     CreatePageMenus();
+    InstallCloseKey();
     AttachResize(true);
     connect(qApp, &QGuiApplication::applicationStateChanged, this,
             [this](Qt::ApplicationState State) { AppActivate(State == Qt::ApplicationActive); });

@@ -161,6 +161,9 @@ public:
     QAction* miBookMarksSeparator = nullptr;
     QAction* miBookMarks = nullptr;
     void CreatePageMenus();
+    // Alt+F4 asks to close as soon as it is pressed, as the desktop's own
+    // shortcut does, whatever key goes up first (Viewclose.cpp).
+    void InstallCloseKey();
     // Both history menus and the bookmark menu from the current state.
     void UpdateHistoryMenus();
     void UpdateBookMarksMenu();

@@ -97,6 +97,27 @@ TEST_F(ExitDialog, AltF4AsksAndTheToolbarButtonToo) {
     EXPECT_TRUE(Page->isHidden());
 }
 
+TEST_F(ExitDialog, AltF4AsksWhenPressedWhateverKeyGoesUpFirst) {
+    Page->show();
+    int asked = 0;
+    TModalAction act([&](QWidget* modal) {
+        ++asked;
+        QTest::keyClick(modal, Qt::Key_Escape);
+    });
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_F4, Qt::AltModifier);
+    QApplication::sendEvent(Page->pnlTextPanel, &press);
+    EXPECT_TRUE(act.Ran());
+    EXPECT_EQ(asked, 1);
+    EXPECT_TRUE(Page->isVisible());
+    // Other modifiers, or F4 alone, do not close.
+    for (const Qt::KeyboardModifiers held :
+         {Qt::KeyboardModifiers(Qt::NoModifier), Qt::AltModifier | Qt::ControlModifier}) {
+        QKeyEvent other(QEvent::KeyPress, Qt::Key_F4, held);
+        QApplication::sendEvent(Page.get(), &other);
+    }
+    EXPECT_EQ(asked, 1);
+}
+
 TEST_F(ExitDialog, DressedInThePagesColours) {
     // A dark page with light text.
     auto* item = const_cast<TPLBDataItem*>(Page->Page.CurrentItem);
