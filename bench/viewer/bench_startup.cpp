@@ -9,6 +9,8 @@
 //                reports the moment and quits there)
 //   load_ms      LoadFromFile alone, timed inside its process
 //   over_load_ms startup_ms - load_ms
+//   exec_ms      of startup_ms: fork to main (program loading and linking)
+//   qapp_ms      of startup_ms: the application object (platform, fonts)
 // BM_Startup/warm leaves the book's files in the page cache; BM_Startup/cold
 // drops them from it before each run (posix_fadvise, so nothing else is
 // evicted); the program's own files stay cached.
@@ -29,9 +31,11 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -41,6 +45,9 @@ const std::string kBookDir = (std::filesystem::temp_directory_path() / "plb-benc
 const std::string kDataFile = kBookDir + "/Bench.plb";
 const std::string kPicturesFile = kBookDir + "/Bench.htp";
 std::string SelfPath;
+
+int64_t MainEntered = 0;
+int64_t ApplicationReady = 0;
 
 int64_t Now() {
     return std::chrono::duration_cast<std::chrono::nanoseconds>(Clock::now().time_since_epoch())
@@ -57,7 +64,8 @@ public:
                                    Receiver == frmPage->PageView->Widget();
         const bool result = QApplication::notify(Receiver, Event);
         if (pageViewPaint) {
-            std::printf("%lld\n", static_cast<long long>(Now()));
+            std::printf("%lld %lld %lld\n", static_cast<long long>(MainEntered),
+                        static_cast<long long>(ApplicationReady), static_cast<long long>(Now()));
             std::fflush(stdout);
             std::_Exit(0);
         }
@@ -70,6 +78,7 @@ int RunViewerChild(int argc, char** argv, const std::string& ExeName) {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     int qtArgc = 1;
     TFirstPaintApplication app(qtArgc, argv);
+    ApplicationReady = Now();
     (void)argc;
     RunViewer(ExeName);
     return 2; // the page view was never painted
@@ -85,10 +94,11 @@ int RunLoadChild(const std::string& DataFile) {
     return 0;
 }
 
-// Starts this program with Arguments; returns the number it writes, or -1.
-int64_t RunChild(const std::vector<std::string>& Arguments, int64_t& Started) {
+// Starts this program with Arguments; returns the numbers it writes, none
+// when it failed.
+std::vector<int64_t> RunChild(const std::vector<std::string>& Arguments, int64_t& Started) {
     int fds[2];
-    if (::pipe(fds) != 0) return -1;
+    if (::pipe(fds) != 0) return {};
     Started = Now();
     const pid_t child = ::fork();
     if (child == 0) {
@@ -111,8 +121,12 @@ int64_t RunChild(const std::vector<std::string>& Arguments, int64_t& Started) {
     ::close(fds[0]);
     int status = 0;
     ::waitpid(child, &status, 0);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 || text.empty()) return -1;
-    return std::atoll(text.c_str());
+    std::vector<int64_t> numbers;
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) return numbers;
+    std::istringstream in(text);
+    for (long long n; in >> n;)
+        numbers.push_back(n);
+    return numbers;
 }
 
 void Evict(const std::string& Path) {
@@ -139,29 +153,34 @@ void BM_Startup(benchmark::State& state, bool cold) {
     QTemporaryDir folder;
     const std::string exe = folder.filePath(QStringLiteral("plbviewer")).toStdString();
     std::ofstream(exe + ".ini") << kDataFile << "\n";
-    double startup = 0, load = 0;
+    double startup = 0, load = 0, exec = 0, application = 0;
     for (auto _ : state) {
         int64_t started = 0;
         if (cold) Evict(kDataFile), Evict(kPicturesFile);
-        const int64_t loaded = RunChild({"--load", kDataFile}, started);
+        const std::vector<int64_t> loaded = RunChild({"--load", kDataFile}, started);
         if (cold) Evict(kDataFile), Evict(kPicturesFile);
-        const int64_t painted = RunChild({"--viewer", exe}, started);
-        if (loaded < 0 || painted < 0) {
+        const std::vector<int64_t> viewer = RunChild({"--viewer", exe}, started);
+        if (loaded.size() != 1 || viewer.size() != 3) {
             state.SkipWithError("a child run failed");
             return;
         }
-        load += static_cast<double>(loaded) / 1e6;
-        startup += static_cast<double>(painted - started) / 1e6;
+        load += static_cast<double>(loaded[0]) / 1e6;
+        exec += static_cast<double>(viewer[0] - started) / 1e6;
+        application += static_cast<double>(viewer[1] - viewer[0]) / 1e6;
+        startup += static_cast<double>(viewer[2] - started) / 1e6;
     }
     const double n = static_cast<double>(state.iterations());
     state.counters["startup_ms"] = startup / n;
     state.counters["load_ms"] = load / n;
     state.counters["over_load_ms"] = (startup - load) / n;
+    state.counters["exec_ms"] = exec / n;
+    state.counters["qapp_ms"] = application / n;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
+    MainEntered = Now();
     SelfPath = std::filesystem::canonical("/proc/self/exe").string();
     if (argc == 3 && std::strcmp(argv[1], "--viewer") == 0)
         return RunViewerChild(argc, argv, argv[2]);
