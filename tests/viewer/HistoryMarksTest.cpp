@@ -186,10 +186,10 @@ TEST_F(HistoryMarks, OkWithoutASelectionKeepsTheDialogOpen) {
         auto* dialog = static_cast<TfrmBookMarks*>(modal);
         dialog->lbMarksList->clearSelection();
         dialog->bbOk->click();
-        stillOpen = dialog->Modal() && dialog->isVisible();
+        stillOpen = dialog->ModalResult() == mrNone && dialog->isVisible();
         // Enter does the same; then Esc leaves everything as it was.
         QTest::keyClick(dialog->lbMarksList, Qt::Key_Return);
-        stillOpen = stillOpen && dialog->Modal();
+        stillOpen = stillOpen && dialog->ModalResult() == mrNone;
         QTest::keyClick(dialog->lbMarksList, Qt::Key_Escape);
     });
     p.SkipKeyUp = false;
