@@ -146,3 +146,20 @@ TEST(Plbtool, CompilesMarkupFilesToHex) {
     EXPECT_EQ(Tool("compile --markup " + dir.File("missing.tag")), 1);
     EXPECT_EQ(Tool("compile " + dir.File("a.tag")), 2);
 }
+
+TEST(Plbtool, SearchListsThePagesHoldingTheText) {
+    std::string out;
+    ASSERT_EQ(Tool("search " + kSample + " 'ЕЁ ГЛАВНОЙ'", &out), 0);
+    EXPECT_EQ(out.rfind("100\tФокус\t", 0), 0u) << out;
+    EXPECT_NE(out.find("её главной"), std::string::npos) << out;
+    ASSERT_EQ(Tool("search " + kSample + " линз --json", &out), 0);
+    EXPECT_NE(out.find("\"number\": 20"), std::string::npos) << out;
+    EXPECT_NE(out.find("\"subPage\": true"), std::string::npos) << out;
+    // Markup is not text: a tag name or a picture's name is not found.
+    EXPECT_EQ(Tool("search " + kSample + " macros", &out), 1);
+    EXPECT_EQ(Tool("search " + kSample + " prism.jpg", &out), 1);
+    EXPECT_EQ(out, "");
+    EXPECT_EQ(Tool("search " + kSample), 2);
+    EXPECT_EQ(Tool("search " + kSample + " a b"), 2);
+    EXPECT_EQ(Tool("search /nonexistent.plb text"), 1);
+}

@@ -17,6 +17,7 @@ int RunVector(const TCommandArgs& Args);
 int RunLayout(const TCommandArgs& Args);
 int RunRender(const TCommandArgs& Args);
 int RunTrace(const TCommandArgs& Args);
+int RunSearch(const TCommandArgs& Args);
 
 // Reports an error as one line "error: ..." on stderr and returns Status.
 int Fail(const std::string& Message, int Status = 1);

@@ -23,6 +23,10 @@ const TCommand kCommands[] = {
      "pack FOLDER -o BOOK.plb [--set KEY=VALUE]...\n"
      "                                build a book from its source folder; --set overrides\n"
      "                                a book setting (subPages=2, say)"},
+    {"search", RunSearch,
+     "search BOOK.plb TEXT [--json]\n"
+     "                                list the pages whose text holds TEXT (letter case and\n"
+     "                                Ё/Е ignored), with a snippet of each"},
     {"unpack", RunUnpack, "unpack BOOK.plb -o FOLDER     write a book out as a source folder"},
     {"picture", RunPicture, "picture FILE -o OUT.png       decode a picture file as a page would"},
     {"compile", RunCompile,
