@@ -1,15 +1,14 @@
 // Loading a large textbook against reading its two files raw.
 //
 // The book: 3,000 pages of about 20 KB of markup each and a 30 MB pictures
-// file, generated once into the temporary folder. "Raw" reads both files into
-// freshly allocated memory with one read each; the loader must come close to it.
+// file, generated once into the temporary folder (BenchBook.h, the plain book). "Raw" reads both
+// files into freshly allocated memory with one read each; the loader must come close to it.
 // BM_LoadVsRaw alternates the two in every iteration (the machines are noisy:
 // compare the ratio); every run also reports the growth of its peak resident
 // set against the two files' size. BM_LoadVsRawCold does the same with both
 // files dropped from the page cache before every read, as on a first opening.
+#include "BenchBook.h"
 #include "data/Data.h"
-#include "data/Writer.h"
-#include "platform/base/FileNames.h"
 
 #include <algorithm>
 #include <benchmark/benchmark.h>
@@ -26,81 +25,10 @@
 
 namespace {
 
-constexpr int kPages = 3000;
-constexpr size_t kMarkupBytes = 20 * 1024;
-constexpr int kPictures = 300;
-constexpr size_t kPictureBytes = 100 * 1024;
+using benchbook::TBenchBook;
 
-const char* const kWords[] = {"свет",        "линза",       "<b>фокус</b>",
-                              "луч",         "optics",      "преломление",
-                              "<i>угол</i>", "зеркало",     "<size=14>призма</size>",
-                              "спектр",      "изображение", "<a=3>ссылка</a>",
-                              "и",           "в",           "на",
-                              "<p>"};
-
-std::string PageMarkup(unsigned seed) {
-    std::string text;
-    std::string line;
-    while (text.size() < kMarkupBytes) {
-        seed = seed * 1103515245u + 12345u;
-        line += kWords[(seed >> 16) % (sizeof kWords / sizeof *kWords)];
-        line += ' ';
-        if (line.size() > 70) {
-            text += line + "\r\n";
-            line.clear();
-        }
-    }
-    return text;
-}
-
-struct BenchBook {
-    std::string dataFile;
-    std::string picturesFile;
-    int64_t totalBytes = 0;
-};
-
-const BenchBook& Book() {
-    static BenchBook book = [] {
-        BenchBook b;
-        const std::string dir =
-            (std::filesystem::temp_directory_path() / "plb-bench-book").string();
-        std::filesystem::create_directories(dir);
-        b.dataFile = dir + "/Bench.plb";
-        b.picturesFile = dir + "/Bench.htp";
-        if (!FileExists(b.dataFile) || !FileExists(b.picturesFile)) {
-            // Written by a child process, so that this process's heap stays untouched.
-            const pid_t child = ::fork();
-            if (child != 0) {
-                int status = 0;
-                ::waitpid(child, &status, 0);
-                if (status != 0) std::exit(1);
-            } else {
-                TPLBData data(nullptr);
-                for (int i = 0; i < kPages; ++i) {
-                    auto item = std::make_unique<TPLBDataItem>();
-                    item->Number = i + 1;
-                    item->Title = "Page " + std::to_string(i + 1);
-                    item->Lines.SetText(PageMarkup(static_cast<unsigned>(i)));
-                    data.Items.push_back(std::move(item));
-                }
-                std::vector<TPictureEntry> pictures(kPictures);
-                for (int i = 0; i < kPictures; ++i) {
-                    pictures[i].Name = "picture" + std::to_string(i) + ".bmp";
-                    pictures[i].Bytes.assign(kPictureBytes, static_cast<char>(i));
-                }
-                std::string error;
-                if (!SaveTextbook(data, b.dataFile, error) ||
-                    !SavePictures(pictures, b.picturesFile, error)) {
-                    std::fprintf(stderr, "cannot write the bench book: %s\n", error.c_str());
-                    ::_exit(1);
-                }
-                ::_exit(0);
-            }
-        }
-        b.totalBytes = static_cast<int64_t>(std::filesystem::file_size(b.dataFile) +
-                                            std::filesystem::file_size(b.picturesFile));
-        return b;
-    }();
+const TBenchBook& Book() {
+    static const TBenchBook book = benchbook::MakeBenchBook("plb-bench-book", false);
     return book;
 }
 
