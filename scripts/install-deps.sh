@@ -13,6 +13,10 @@ packages=(
   clang-format
   xvfb xauth x11-apps imagemagick
   qt6-qpa-plugins
+  # The install test validates the desktop entry, the file type and the
+  # metainfo; xdg-utils (with mimetype from libfile-mimeinfo-perl, which reads
+  # the file type by content) opens a book as a file manager does.
+  desktop-file-utils appstream shared-mime-info libglib2.0-bin xdg-utils libfile-mimeinfo-perl
   # Media clips: Qt Multimedia with its GStreamer back end (in libqt6multimedia6);
   # -base plays Ogg Vorbis/Theora, -good WAV, MP3 (mpg123, lame), AVI and Motion
   # JPEG; the tools make test clips with gst-launch-1.0.

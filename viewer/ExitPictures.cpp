@@ -35,8 +35,8 @@ QPixmap NoPicture() {
     }));
 }
 
-QPixmap BookIcon() {
-    return QPixmap::fromImage(Render(64, 32, [](QPainter& p) {
+QPixmap BookIcon(int Size) {
+    return QPixmap::fromImage(Render(Size, 32, [](QPainter& p) {
         const QColor edge(60, 45, 30);
         Shade(p, Polygon({{2, 8}, {16, 10}, {16, 28}, {2, 26}}), QColor(255, 250, 235),
               QColor(225, 215, 190), edge);

@@ -9,5 +9,5 @@
 QPixmap QuestionIcon();
 // 19 x 19: a red cross (the "no" panel; the "yes" panel shows the green tick).
 QPixmap NoPicture();
-// 64 x 64: an open book, the program's icon when the application has none.
-QPixmap BookIcon();
+// Size x Size (64 unless asked): an open book, the program's icon.
+QPixmap BookIcon(int Size = 64);

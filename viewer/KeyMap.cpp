@@ -50,6 +50,33 @@ TKeyCommand KeyCommand(int Key, Qt::KeyboardModifiers Modifiers) {
     }
 }
 
+TKeyCommand DesktopKeyCommand(int Key, Qt::KeyboardModifiers Modifiers) {
+    const bool keypad = Modifiers.testFlag(Qt::KeypadModifier);
+    const Qt::KeyboardModifiers held =
+        Modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    using enum TKeyCommand;
+    if (held == Qt::AltModifier) {
+        if (Key == Qt::Key_Left) return Backward;
+        if (Key == Qt::Key_Right) return Forward;
+        return None;
+    }
+    // Ctrl with the main keyboard's plus or minus; plus is typed with Shift
+    // on most layouts, and the unshifted "=" on that key counts too.
+    if (keypad) return None;
+    if (held == (Qt::ControlModifier | Qt::ShiftModifier))
+        return Key == Qt::Key_Plus ? ZoomIn : None;
+    if (held != Qt::ControlModifier) return None;
+    switch (Key) {
+    case Qt::Key_Plus:
+    case Qt::Key_Equal:
+        return ZoomIn;
+    case Qt::Key_Minus:
+        return ZoomOut;
+    default:
+        return None;
+    }
+}
+
 int MediaStepPosition(int Position, int Length, bool Ahead) {
     if (Length <= 0) return 0;
     const int64_t step = int64_t{Length} * (Ahead ? 1 : -1) / 10;

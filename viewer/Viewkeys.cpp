@@ -1,4 +1,5 @@
 // The main window's keys: page buttons, the page's clip and closing.
+#include "viewer/DesktopKeys.h"
 #include "viewer/MediaKeys.h"
 #include "viewer/Viewpage.h"
 
@@ -67,4 +68,9 @@ void TfrmPage::RunKeyCommand(TKeyCommand Command) {
     if (!button || !button->isEnabled()) return;
     if (button->Style() == tbsCheck) button->SetDown(!button->Down());
     button->Click();
+}
+
+void TfrmPage::InstallDesktopKeys() {
+    if (findChild<QObject*>(QStringLiteral("DesktopKeys"), Qt::FindDirectChildrenOnly)) return;
+    new TDesktopKeys(*this, [this](TKeyCommand Command) { RunKeyCommand(Command); });
 }

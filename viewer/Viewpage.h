@@ -164,6 +164,9 @@ public:
     // Alt+F4 asks to close as soon as it is pressed, as the desktop's own
     // shortcut does, whatever key goes up first (Viewclose.cpp).
     void InstallCloseKey();
+    // Desktop keys: the keys and mouse buttons readers know from other
+    // programs, anywhere in the window (DesktopKeys.h, Viewkeys.cpp).
+    void InstallDesktopKeys();
     // Both history menus and the bookmark menu from the current state.
     void UpdateHistoryMenus();
     void UpdateBookMarksMenu();

@@ -4,6 +4,7 @@
 #include "platform/widgets/Application.h"
 #include "platform/widgets/BevelPanel.h"
 #include "platform/widgets/Gauge.h"
+#include "viewer/CommandLine.h"
 #include "viewer/Settings.h"
 #include "viewer/Viewerror.h"
 #include "viewer/Viewpage.h"
@@ -11,6 +12,9 @@
 void TfrmPage::StartViewer() {
     if (DataLoaded || LoadFailed) return;
     show(); // still captioned "Пожалуйста, ждите..."
+    // A book named on the command line (relative to the folder the program
+    // was started in) stands in for the one the settings file names.
+    const std::string commandLineBook = BookArgument();
     const std::string folder = ExtractFilePath(FExeName);
     SetCurrentDir(folder);
     Progress = {FFormControl.get(), FBoxControl.get(), FWaitControl.get(), cgGauge};
@@ -19,7 +23,7 @@ void TfrmPage::StartViewer() {
     Pictures.Names.Clear();
     Pictures.Offsets.clear();
     mpMediaPlayer->move(mpMediaPlayer->x(), mpMediaPlayer->y() - mpMediaPlayer->height());
-    DataFile = DataFileName(folder, settings);
+    DataFile = commandLineBook.empty() ? DataFileName(folder, settings) : commandLineBook;
     if (Data->LoadFromFile(DataFile, &Pictures))
         LoadSucceeded();
     else
@@ -31,6 +35,7 @@ void TfrmPage::StartViewer() {
 void TfrmPage::LoadSucceeded() {
     DataLoaded = true;
     Application().SetTitle(Data->Title);
+    InstallDesktopKeys();
     if (Data->Sizeable)
         SetBorderStyle(bsSizeable, biSystemMenu | biMinimize | biMaximize);
     else
