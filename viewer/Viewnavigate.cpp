@@ -46,6 +46,7 @@ void TfrmPage::OpenTextbook() {
     AttachResize(true);
     connect(qApp, &QGuiApplication::applicationStateChanged, this,
             [this](Qt::ApplicationState State) { AppActivate(State == Qt::ApplicationActive); });
+    CreateFindKeys();
     frmResize(this);
     // Every relative name in the textbook (pictures, clips, shell files) is
     // taken from the data file's folder.
@@ -135,6 +136,7 @@ bool TfrmPage::ShowPage(int32_t Number, TfrmSubPage* Keep) {
 }
 
 void TfrmPage::ShowPageItem(const TPLBDataItem& Item) {
+    ClearFoundWords();
     PageLibrary.Close(this);
     Page.Show(Item, Data->NavStart);
     SetPageColors(Item.Color, Item.FontColor);

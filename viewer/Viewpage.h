@@ -1,16 +1,19 @@
 #pragma once
 
+#include "data/BookSearch.h"
 #include "data/Pictures.h"
 #include "data/Textbook.h"
 #include "platform/widgets/Form.h"
 #include "platform/widgets/ImageList.h"
 #include "platform/widgets/ToolBar.h"
 #include "platform/widgets/WidgetControls.h"
+#include "viewer/FoundWords.h"
 #include "viewer/KeyMap.h"
 #include "viewer/PageLibrary.h"
 #include "viewer/PageMarks.h"
 #include "viewer/PageState.h"
 #include "viewer/SubPageState.h"
+#include "viewer/Viewfind.h"
 
 #include <array>
 #include <memory>
@@ -117,6 +120,20 @@ public:
     void BtnClick(QObject* Sender);
     // The page view's link click: the current page's reaction to Link.
     void LinkClick(int32_t Link);
+
+    // Finding text (Viewfinding.cpp): Ctrl+F opens the find window, F3 goes
+    // on to the next page found.
+    std::vector<TSearchHit> FoundPages;
+    void CreateFindKeys();
+    void ShowFindWindow();
+    // Finds Query in every page; the hits go to the find window's list.
+    void FindText(const AnsiString& Query);
+    // Shows found page Index with the found words marked.
+    void ShowFoundPage(int Index);
+    void FindNext();
+    void ClearFoundWords();
+    TFoundWords* FoundWords() const { return FFoundWords.get(); }
+    TfrmFind* FindWindow() const { return FFindWindow.get(); }
 
     // Sub-pages (Viewsubpages.cpp). The open sub-page windows in opening
     // order; they free themselves once closed.
@@ -237,4 +254,9 @@ private:
     // Point sizes of the window's font and the status line's (Tahoma 8).
     int FFontPoints = 8;
     int FStatusFontPoints = 8;
+    std::unique_ptr<TBookSearch> FBookSearch; // built on the first search
+    std::unique_ptr<TfrmFind> FFindWindow;
+    std::unique_ptr<TFoundWords> FFoundWords; // over the page view
+    AnsiString FFoundQuery;
+    int FFoundIndex = -1;
 };

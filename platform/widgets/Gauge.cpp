@@ -20,13 +20,21 @@ void TGauge::SetMaxValue(int64_t Value) {
 void TGauge::SetProgress(int64_t Value) {
     Value = std::clamp<int64_t>(Value, 0, FMaxValue);
     if (Value == FProgress) return;
+    const int oldPercent = PercentDone();
+    const int oldBar = BarWidth(rect().width() - 2);
     FProgress = Value;
-    update();
+    // A long load reports thousands of steps: only a change that shows is drawn.
+    if (PercentDone() != oldPercent || BarWidth(rect().width() - 2) != oldBar) update();
 }
 
 int TGauge::PercentDone() const {
     if (FMaxValue <= 0) return 0;
     return static_cast<int>(static_cast<long double>(FProgress) * 100 / FMaxValue);
+}
+
+int TGauge::BarWidth(int InnerWidth) const {
+    if (FMaxValue <= 0 || InnerWidth <= 0) return 0;
+    return static_cast<int>(static_cast<long double>(FProgress) * InnerWidth / FMaxValue);
 }
 
 void TGauge::SetForeColor(const QColor& Value) {
@@ -50,10 +58,7 @@ void TGauge::paintEvent(QPaintEvent*) {
 
     const QRect inner = outer.adjusted(1, 1, -1, -1);
     if (inner.isEmpty()) return;
-    int barWidth = 0;
-    if (FMaxValue > 0)
-        barWidth =
-            static_cast<int>(static_cast<long double>(FProgress) * inner.width() / FMaxValue);
+    const int barWidth = BarWidth(inner.width());
     const QRect bar(inner.left(), inner.top(), barWidth, inner.height());
     const QRect rest(inner.left() + barWidth, inner.top(), inner.width() - barWidth,
                      inner.height());

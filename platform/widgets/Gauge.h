@@ -33,6 +33,9 @@ protected:
     void paintEvent(QPaintEvent* Event) override;
 
 private:
+    // The filled part of a bar InnerWidth pixels wide.
+    int BarWidth(int InnerWidth) const;
+
     int64_t FMaxValue = 100;
     int64_t FProgress = 0;
     QColor FForeColor;

@@ -4,11 +4,13 @@
 #include "platform/widgets/BevelPanel.h"
 #include "platform/widgets/Form.h"
 #include "platform/widgets/Gauge.h"
+
 #include "platform/widgets/ImageList.h"
 #include "platform/widgets/PanelButton.h"
 #include "platform/widgets/ToolBar.h"
 #include "platform/widgets/WidgetControls.h"
 #include "platform/widgets/WidgetPalette.h"
+#include <QApplication>
 
 #include <QLabel>
 #include <QTest>
@@ -70,6 +72,35 @@ TEST(Gauge, KeepsItsPositionWithinTheRange) {
     gauge.SetMaxValue(4'000'000'000'000'000'000);
     gauge.SetProgress(1'000'000'000'000'000'000);
     EXPECT_EQ(gauge.PercentDone(), 25);
+}
+
+// Counts the paintings of a gauge.
+class TCountedGauge : public TGauge {
+public:
+    int Paints = 0;
+
+protected:
+    void paintEvent(QPaintEvent* Event) override {
+        ++Paints;
+        TGauge::paintEvent(Event);
+    }
+};
+
+TEST(Gauge, DrawsOnlyChangesThatShow) {
+    TCountedGauge gauge;
+    gauge.resize(229, 21);
+    gauge.SetMaxValue(30000);
+    gauge.show();
+    QApplication::processEvents();
+    gauge.Paints = 0;
+    for (int step = 1; step <= 30000; ++step) {
+        gauge.SetProgress(step);
+        QApplication::processEvents();
+    }
+    // A bar 227 pixels wide and 100 percent steps: far fewer than 30,000.
+    EXPECT_GT(gauge.Paints, 100);
+    EXPECT_LE(gauge.Paints, 227 + 100);
+    EXPECT_EQ(gauge.PercentDone(), 100);
 }
 
 TEST(Gauge, DrawsTheBarOnWhiteInASingleBorderWithThePercentage) {
