@@ -10,7 +10,9 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QScreen>
 #include <QShortcut>
+#include <algorithm>
 
 void TfrmPage::CreateFindKeys() {
     auto* find = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), this);
@@ -21,7 +23,16 @@ void TfrmPage::CreateFindKeys() {
 
 void TfrmPage::ShowFindWindow() {
     if (!Data || LoadFailed) return;
-    if (!FFindWindow) FFindWindow = std::make_unique<TfrmFind>(*this);
+    if (!FFindWindow) {
+        FFindWindow = std::make_unique<TfrmFind>(*this);
+        // Beside the page, where it covers none of it when the screen has room.
+        const QRect frame = frameGeometry();
+        const QRect screenArea = screen() ? screen()->availableGeometry() : frame;
+        QPoint place = frame.topRight() + QPoint(8, 0);
+        if (place.x() + FFindWindow->width() > screenArea.right())
+            place.setX(std::max(screenArea.left(), screenArea.right() - FFindWindow->width()));
+        FFindWindow->move(place);
+    }
     FFindWindow->show();
     FFindWindow->raise();
     FFindWindow->activateWindow();
