@@ -7,10 +7,12 @@
 // Two variants share the markup: the plain book (bench_load), whose pictures
 // file holds 300 filler pictures no page names, and the illustrated book
 // (bench_soak), whose pages also show bitmaps, JPEG pictures, icons, Windows
-// metafiles and inline vector pictures from its pictures file.
+// metafiles and inline vector pictures from its pictures file, and its text is
+// stored in the viewer's code page (the plain book keeps UTF-8 bytes).
 
 #include "data/Data.h"
 #include "data/Writer.h"
+#include "platform/base/Cp1251.h"
 #include "platform/base/FileNames.h"
 
 #include <QBuffer>
@@ -206,7 +208,9 @@ inline TBenchBook MakeBenchBook(const std::string& Folder, bool Illustrated) {
                 item->Number = i + 1;
                 item->Title = "Page " + std::to_string(i + 1);
                 std::string markup = PageMarkup(static_cast<unsigned>(i));
-                if (Illustrated) markup = PageIllustrations(i) + markup;
+                // The illustrated book is read as the viewer reads it, so its
+                // text is stored in the viewer's code page.
+                if (Illustrated) markup = Utf8ToCp1251(PageIllustrations(i) + markup);
                 item->Lines.SetText(markup);
                 data.Items.push_back(std::move(item));
             }
