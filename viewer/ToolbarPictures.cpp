@@ -216,5 +216,5 @@ QImage ToolbarPicture(int Index, int Size) {
 
 void AddToolbarPictures(TImageList& List) {
     for (int i = 0; i < ToolbarPictureCount; ++i)
-        List.Add(ToolbarPicture(i, List.Width()));
+        List.Add(ToolbarPicture(i, List.Width()), ToolbarPicture(i, 2 * List.Width()));
 }

@@ -3,11 +3,15 @@
 TImageList::TImageList(int Width, int Height, const QColor& BkColor)
     : FWidth(Width), FHeight(Height), FBkColor(BkColor) {}
 
-int TImageList::Add(const QImage& Picture) {
+int TImageList::Add(const QImage& Picture, const QImage& Double) {
     QImage image = Picture.convertToFormat(QImage::Format_RGB32);
     if (image.width() != FWidth || image.height() != FHeight)
         image = image.scaled(FWidth, FHeight, Qt::IgnoreAspectRatio, Qt::FastTransformation);
     FImages.push_back(image);
+    QImage twice;
+    if (Double.width() == 2 * FWidth && Double.height() == 2 * FHeight)
+        twice = Double.convertToFormat(QImage::Format_RGB32);
+    FDoubles.push_back(twice);
     return Count() - 1;
 }
 
@@ -23,7 +27,16 @@ QPixmap TImageList::Pixmap(int Index) const {
 
 QIcon TImageList::Icon(int Index) const {
     const QPixmap pixmap = Pixmap(Index);
-    return pixmap.isNull() ? QIcon() : QIcon(pixmap);
+    if (pixmap.isNull()) return {};
+    QIcon icon(pixmap);
+    // Screens of more than one device pixel per pixel take the finer picture.
+    const QImage& twice = FDoubles[static_cast<size_t>(Index)];
+    if (!twice.isNull()) {
+        QPixmap fine = QPixmap::fromImage(MakeTransparent(twice, FBkColor));
+        fine.setDevicePixelRatio(2);
+        icon.addPixmap(fine);
+    }
+    return icon;
 }
 
 QImage MakeTransparent(const QImage& Picture, const QColor& Key) {

@@ -17,8 +17,10 @@ public:
     int Count() const { return static_cast<int>(FImages.size()); }
     QColor BkColor() const { return FBkColor; }
 
-    // Adds a picture (scaled to the list's size when it differs) and returns its index.
-    int Add(const QImage& Picture);
+    // Adds a picture (scaled to the list's size when it differs) and returns
+    // its index. Double, when given at twice the list's size, is the same
+    // picture drawn finer for screens of two device pixels per pixel.
+    int Add(const QImage& Picture, const QImage& Double = {});
     // The stored bitmap, transparent colour included; a null image for a bad index.
     QImage Bitmap(int Index) const;
     // The picture with the transparent colour made see-through.
@@ -30,6 +32,7 @@ private:
     int FHeight;
     QColor FBkColor;
     std::vector<QImage> FImages;
+    std::vector<QImage> FDoubles; // null where there is none
 };
 
 // Turns every pixel of Key colour into a fully transparent one.

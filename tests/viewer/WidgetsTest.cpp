@@ -265,6 +265,25 @@ TEST(ImageList, KeepsBitmapsAndMakesFuchsiaTransparent) {
     EXPECT_TRUE(list.Icon(5).isNull());
 }
 
+TEST(ImageList, IconsCarryTheFinerPictureForDenseScreens) {
+    TImageList list(16, 16, WidgetPalette::Fuchsia());
+    QImage coarse(16, 16, QImage::Format_RGB32);
+    coarse.fill(Qt::red);
+    QImage fine(32, 32, QImage::Format_RGB32);
+    fine.fill(WidgetPalette::Fuchsia());
+    fine.setPixel(1, 1, qRgb(0, 0, 255));
+    list.Add(coarse, fine);
+    list.Add(coarse, QImage(20, 20, QImage::Format_RGB32)); // not twice the size: ignored
+    const QImage dense = list.Icon(0).pixmap(QSize(16, 16), 2.0).toImage();
+    ASSERT_EQ(dense.size(), QSize(32, 32));
+    EXPECT_EQ(dense.pixel(1, 1), qRgb(0, 0, 255));
+    EXPECT_EQ(qAlpha(dense.convertToFormat(QImage::Format_ARGB32).pixel(5, 5)), 0);
+    EXPECT_EQ(list.Icon(0).pixmap(QSize(16, 16), 1.0).toImage().pixel(5, 5), qRgb(255, 0, 0));
+    // Without a finer picture the dense screen gets the coarse one enlarged.
+    const QImage enlarged = list.Icon(1).pixmap(QSize(16, 16), 2.0).toImage();
+    EXPECT_EQ(enlarged.pixel(1, 1) & RGB_MASK, qRgb(255, 0, 0) & RGB_MASK);
+}
+
 TEST(Form, ModalResultEndsTheShowing) {
     TForm form;
     form.SetClientSize(100, 50);
