@@ -71,13 +71,21 @@ for tag in "$examples"/*.tag; do
     echo "error: $name.tag did not render" >&2
     failed=1
   fi
+  # A picture that cannot be found leaves nothing on the page and no error:
+  # every macro of the example must have become an object.
+  macros=$(grep -o -i '<macros *=' "$tag" | wc -l)
+  objects=$("$plbtool" layout --markup "$tag" --size "$size" | grep -o '"macro": *{' | wc -l)
+  if [ "$macros" -ne "$objects" ]; then
+    echo "error: $name.tag has $macros macro(s) but $objects object(s) on the page" >&2
+    failed=1
+  fi
 done
 
 # Sample book pages: 31 (indices), 32 (side boxes), 44 (an inline vector
 # picture) and the sub-page 100 at its own size.
-for spec in 31:762x463 32:762x463 44:762x463 100:340x190; do
-  page=${spec%%:*}
-  if "$plbtool" render "$book" --page "$page" --size "${spec#*:}" \
+for entry in 31:762x463 32:762x463 44:762x463 100:340x190; do
+  page=${entry%%:*}
+  if "$plbtool" render "$book" --page "$page" --size "${entry#*:}" \
       -o "$out/page-$page.png"; then
     shrink "$out/page-$page.png"
   else

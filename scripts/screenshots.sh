@@ -37,8 +37,8 @@ work=$(mktemp -d)
 xvfb_pid=
 viewer_pid=
 cleanup() {
-  [ -n "$viewer_pid" ] && kill "$viewer_pid" 2>/dev/null || true
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+  if [ -n "$viewer_pid" ]; then kill "$viewer_pid" 2>/dev/null || true; fi
+  if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
   rm -rf "$work"
 }
 trap cleanup EXIT INT TERM

@@ -11,6 +11,9 @@ trap 'rm -rf "$work"' EXIT
 
 failed=0
 "$src/scripts/render-examples.sh" "$build" "$work" --check || failed=1
+# The screenshots need a display and take a while; here only their script's
+# syntax is checked.
+sh -n "$src/scripts/screenshots.sh" || failed=1
 
 for guide in READERS_GUIDE.md AUTHORS_GUIDE.md; do
   # Markdown pictures: ![text](images/NAME.png)
