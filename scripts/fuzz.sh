@@ -30,6 +30,8 @@ fi
 cmake --build "$build" --target "${targets[@]}" || exit 2
 
 export LSAN_OPTIONS="suppressions=$root/tests/lsan.supp:print_suppressions=0"
+# Undefined behaviour stops the run with a stack, so that it leaves a finding.
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 export QT_QPA_PLATFORM=offscreen
 summary=()
 found=0
