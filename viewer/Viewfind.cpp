@@ -41,8 +41,14 @@ TfrmFind::TfrmFind(TfrmPage& Main) : TForm(&Main), FMain(Main) {
     connect(lbPages, &QListWidget::itemActivated, this, choose);
     auto* next = new QShortcut(QKeySequence(Qt::Key_F3), this);
     connect(next, &QShortcut::activated, this, [this] { FMain.FindNext(); });
-    OnKeyUp = [this](TForm*, QKeyEvent& Key) {
-        if (Key.key() == Qt::Key_Escape) close();
+    // Esc closes the window, wherever its focus is.
+    SetKeyPreview(true);
+    OnKeyDown = [this](TForm*, QKeyEvent& Key) {
+        if (Key.key() != Qt::Key_Escape || Key.modifiers() != Qt::NoModifier) return;
+        Key.accept();
+        // Its release may reach the main window once this one is gone.
+        FMain.SkipKeyUp = true;
+        close();
     };
 }
 

@@ -29,6 +29,7 @@
 #include <QKeyEvent>
 #include <QTemporaryDir>
 #include <QTextBrowser>
+#include <vector>
 
 #include <benchmark/benchmark.h>
 #include <memory>
@@ -137,8 +138,13 @@ void BM_PageTurn(benchmark::State& state, const char* page) {
     state.counters["view_h"] = view.Height();
 }
 
+// The windows live until the application goes (main closes them first: a
+// window must not outlive the application object).
+std::vector<std::unique_ptr<TBookWindow>> Windows;
+
 TBookWindow& SampleWindow() {
-    static TBookWindow window(PLB_SAMPLE_BOOK);
+    static TBookWindow& window =
+        *Windows.emplace_back(std::make_unique<TBookWindow>(PLB_SAMPLE_BOOK));
     return window;
 }
 
@@ -220,5 +226,6 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    Windows.clear();
     return 0;
 }

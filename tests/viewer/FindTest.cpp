@@ -104,6 +104,11 @@ TEST_F(Find, NothingFoundSaysSoAndF3WithoutASearchOpensTheWindow) {
     EXPECT_EQ(find.lbPages->item(0)->text(), QStringLiteral("Ничего не найдено"));
     EXPECT_FALSE(find.lbPages->isEnabled());
     EXPECT_EQ(page.Page.CurrentNumber(), 1);
+    // Esc in the text line closes the window.
+    find.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&find));
+    QTest::keyClick(find.edText, Qt::Key_Escape);
+    EXPECT_FALSE(find.isVisible());
 }
 
 } // namespace
