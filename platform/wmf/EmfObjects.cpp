@@ -129,7 +129,7 @@ void TEmfPlayer::PlayBlit(uint32_t Type, const TWmfRecord& R) {
     const int Cx = Type == U_EMR_BITBLT ? B.cDest.x : B.cSrc.x;
     const int Cy = Type == U_EMR_BITBLT ? B.cDest.y : B.cSrc.y;
     // Blits from a bitmap count source rows from its top.
-    const QRect Source(B.Src.x, B.Src.y, Cx, Cy);
+    const QRect Source = BlitSource(Image, B.Src.x, B.Src.y, Cx, Cy, false);
     std::optional<QRgb> Key;
     if (Type == U_EMR_TRANSPARENTBLT) {
         const uint32_t C = B.dwRop; // the transparent colour takes the place of the operation
@@ -149,8 +149,8 @@ void TEmfPlayer::PlayStretchDIBits(const TWmfRecord& R) {
         RecordDib(R, B.offBmiSrc, B.cbBmiSrc, B.offBitsSrc, B.cbBitsSrc, B.iUsageSrc, &BottomUp);
     if (Image.isNull()) return;
     // In a bottom-up DIB the source rectangle counts from the bottom row.
-    const int Y = BottomUp ? Image.height() - B.Src.y - B.cSrc.y : B.Src.y;
-    FOut->StretchImage(Dest, Image, QRect(B.Src.x, Y, B.cSrc.x, B.cSrc.y), B.dwRop);
+    FOut->StretchImage(Dest, Image,
+                       BlitSource(Image, B.Src.x, B.Src.y, B.cSrc.x, B.cSrc.y, BottomUp), B.dwRop);
 }
 
 void TEmfPlayer::PlaySetDIBitsToDevice(const TWmfRecord& R) {
@@ -162,6 +162,6 @@ void TEmfPlayer::PlaySetDIBitsToDevice(const TWmfRecord& R) {
     if (Image.isNull()) return;
     const TWmfRect Dest{double(B.Dest.x), double(B.Dest.y), double(B.Dest.x) + B.cSrc.x,
                         double(B.Dest.y) + B.cSrc.y};
-    const int Y = BottomUp ? Image.height() - B.Src.y - B.cSrc.y : B.Src.y;
-    FOut->StretchImage(Dest, Image, QRect(B.Src.x, Y, B.cSrc.x, B.cSrc.y), 0x00CC0020);
+    FOut->StretchImage(
+        Dest, Image, BlitSource(Image, B.Src.x, B.Src.y, B.cSrc.x, B.cSrc.y, BottomUp), 0x00CC0020);
 }

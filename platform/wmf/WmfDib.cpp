@@ -6,6 +6,7 @@
 #include <uemf.h>
 
 #include <QByteArray>
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -147,6 +148,17 @@ QImage DecodePackedDib(TWmfBytes Dib, bool PaletteIndices, bool* BottomUp) {
     if (Head > static_cast<int64_t>(Dib.Size)) return {};
     return DecodeDib(Dib, {Dib.Data + Head, Dib.Size - static_cast<size_t>(Head)}, PaletteIndices,
                      BottomUp);
+}
+
+QRect BlitSource(const QImage& Image, int64_t X, int64_t Y, int64_t Width, int64_t Height,
+                 bool BottomUp) {
+    if (BottomUp) Y = Image.height() - Y - Height;
+    // Edges this far out keep every width, height and edge QRect computes
+    // within int.
+    static constexpr int64_t Far = int64_t(1) << 29;
+    const auto clamp = [](int64_t V) { return static_cast<int>(std::clamp(V, -Far, Far)); };
+    const int Left = clamp(X), Top = clamp(Y), Right = clamp(X + Width), Bottom = clamp(Y + Height);
+    return QRect(Left, Top, Right - Left, Bottom - Top);
 }
 
 uint32_t AverageColor(const QImage& Image) {

@@ -28,6 +28,13 @@ QImage DecodeDib(TWmfBytes Info, TWmfBytes Bits, bool PaletteIndices = false,
 // A packed DIB (BITMAPINFO immediately followed by the bits).
 QImage DecodePackedDib(TWmfBytes Dib, bool PaletteIndices = false, bool* BottomUp = nullptr);
 
+// The source rectangle of a blit from Image: Width x Height at (X, Y), Y
+// counted from the bottom row when BottomUp. The record's 32-bit numbers are
+// added in 64 bits and the edges clamped far outside any image, so that lying
+// values cannot overflow; the drawing clips the rectangle to the image.
+QRect BlitSource(const QImage& Image, int64_t X, int64_t Y, int64_t Width, int64_t Height,
+                 bool BottomUp);
+
 // The average colour of a bitmap, as a TColor (red in the low byte); used to
 // stand in for pattern brushes.
 uint32_t AverageColor(const QImage& Image);

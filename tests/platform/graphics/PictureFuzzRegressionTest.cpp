@@ -9,6 +9,7 @@
 #include "platform/graphics/PainterCanvas.h"
 #include "platform/graphics/Picture.h"
 #include "platform/wmf/WindowsMetafile.h"
+#include "platform/wmf/WmfDib.h"
 #include "support/TestFiles.h"
 
 #include <algorithm>
@@ -97,4 +98,29 @@ TEST(PictureFuzzRegression, EveryFindingReadsCleanly) {
             EXPECT_NO_THROW(PlayOntoImage(bytes));
         }
     }
+}
+
+// Blit records carry 32-bit source rectangles; a bottom-up bitmap counts
+// their rows from the bottom. Lying numbers must neither overflow nor turn
+// into a rectangle that reaches into the picture.
+TEST(PictureFuzzRegression, BlitSourceRectangles) {
+    const QImage image(10, 8, QImage::Format_ARGB32);
+    EXPECT_EQ(BlitSource(image, 1, 2, 3, 4, false), QRect(1, 2, 3, 4));
+    EXPECT_EQ(BlitSource(image, 1, 2, 3, 4, true), QRect(1, 2, 3, 4));
+    EXPECT_EQ(BlitSource(image, 0, 0, 10, 1, true), QRect(0, 7, 10, 1));
+    EXPECT_EQ(BlitSource(image, 2, 1, 3, 2, true), QRect(2, 5, 3, 2));
+    // Far past the picture in every direction: nothing of it is drawn.
+    EXPECT_TRUE(BlitSource(image, 2037671285, 0, 1852401518, 4, false)
+                    .normalized()
+                    .intersected(image.rect())
+                    .isEmpty());
+    EXPECT_TRUE(BlitSource(image, 0, INT32_MAX, 4, INT32_MAX, true)
+                    .normalized()
+                    .intersected(image.rect())
+                    .isEmpty());
+    // A rectangle wider than any int still covers the whole picture.
+    EXPECT_EQ(BlitSource(image, INT32_MIN, INT32_MIN, UINT32_MAX, UINT32_MAX, false)
+                  .normalized()
+                  .intersected(image.rect()),
+              image.rect());
 }
