@@ -148,17 +148,17 @@ TEST(Plbtool, CompilesMarkupFilesToHex) {
 }
 
 TEST(Plbtool, SearchListsThePagesHoldingTheText) {
-    std::string out;
-    ASSERT_EQ(Tool("search " + kSample + " 'ЕЁ ГЛАВНОЙ'", &out), 0);
-    EXPECT_EQ(out.rfind("100\tФокус\t", 0), 0u) << out;
-    EXPECT_NE(out.find("её главной"), std::string::npos) << out;
-    ASSERT_EQ(Tool("search " + kSample + " линз --json", &out), 0);
-    EXPECT_NE(out.find("\"number\": 20"), std::string::npos) << out;
-    EXPECT_NE(out.find("\"subPage\": true"), std::string::npos) << out;
+    std::string text, json, none;
+    ASSERT_EQ(Tool("search " + kSample + " 'ЕЁ ГЛАВНОЙ'", &text), 0);
+    EXPECT_EQ(text.rfind("100\tФокус\t", 0), 0u) << text;
+    EXPECT_NE(text.find("её главной"), std::string::npos) << text;
+    ASSERT_EQ(Tool("search " + kSample + " линз --json", &json), 0);
+    EXPECT_NE(json.find("\"number\": 20"), std::string::npos) << json;
+    EXPECT_NE(json.find("\"subPage\": true"), std::string::npos) << json;
     // Markup is not text: a tag name or a picture's name is not found.
-    EXPECT_EQ(Tool("search " + kSample + " macros", &out), 1);
-    EXPECT_EQ(Tool("search " + kSample + " prism.jpg", &out), 1);
-    EXPECT_EQ(out, "");
+    EXPECT_EQ(Tool("search " + kSample + " macros", &none), 1);
+    EXPECT_EQ(Tool("search " + kSample + " prism.jpg", &none), 1);
+    EXPECT_EQ(none, "");
     EXPECT_EQ(Tool("search " + kSample), 2);
     EXPECT_EQ(Tool("search " + kSample + " a b"), 2);
     EXPECT_EQ(Tool("search /nonexistent.plb text"), 1);

@@ -116,7 +116,9 @@ TEST_F(MainWindow, SixteenButtonsInGroupsLeftToRight) {
     for (size_t i = 0; i < buttons.size(); ++i) {
         SCOPED_TRACE(i);
         EXPECT_EQ(buttons[i]->ImageIndex(), static_cast<int>(i)) << "its own picture";
-        EXPECT_EQ(buttons[i]->icon().availableSizes(), QList<QSize>{QSize(16, 16)});
+        // The list's size, and twice it for dense screens.
+        EXPECT_EQ(buttons[i]->icon().availableSizes(),
+                  (QList<QSize>{QSize(16, 16), QSize(32, 32)}));
         EXPECT_FALSE(buttons[i]->Down());
         names.insert(buttons[i]->objectName());
     }
@@ -173,7 +175,7 @@ TEST_F(MainWindow, LargeButtonsKeepTheRowInOrder) {
     bar.SetButtonSize(29, 29);
     ExpectButtonRow(29, 24);
     for (const TToolButton* b : bar.Buttons())
-        EXPECT_EQ(b->icon().availableSizes(), QList<QSize>{QSize(24, 24)})
+        EXPECT_EQ(b->icon().availableSizes(), (QList<QSize>{QSize(24, 24), QSize(48, 48)}))
             << b->objectName().toStdString();
 }
 
