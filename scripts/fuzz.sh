@@ -2,6 +2,8 @@
 # Builds every libFuzzer target (fuzz/) with clang into build-fuzz and runs
 # each for SECONDS (default 60), one after another on one core.
 # Usage: scripts/fuzz.sh [SECONDS] [TARGET...]
+# FUZZ_FLAGS adds libFuzzer options, e.g. "-fork=1 -ignore_crashes=1" to go
+# on past a known finding.
 #
 # Each target starts from its seeds in fuzz/corpus/<target without fuzz_>
 # and keeps what it learns in build-fuzz/corpus/<target>; crashes, leaks and
@@ -44,7 +46,7 @@ for target in "${targets[@]}"; do
   echo "== $target: $seconds s"
   "$build/bin/$target" "$corpus" "$seeds" -max_total_time="$seconds" -timeout=10 \
     -rss_limit_mb=2048 -max_len=65536 -print_final_stats=1 \
-    -artifact_prefix="$findings/" >"$log" 2>&1
+    -artifact_prefix="$findings/" ${FUZZ_FLAGS:-} >"$log" 2>&1
   status=$?
   execs=$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$log" | grep -o '[0-9]*$' | tail -1)
   count=$(find "$findings" -type f | wc -l)
