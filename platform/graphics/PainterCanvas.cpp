@@ -548,6 +548,24 @@ QPointF AlignOffset(unsigned Align, int Width, const TFontEntry& Font) {
     return QPointF(dx, dy);
 }
 
+// Glyphs rasterised under a transform that squeezes one axis thousands of
+// times more than the other (a metafile's text stretched far out of shape)
+// make the font rasteriser fail, and Qt's glyph cache then crashes. Such
+// text is drawn from its outlines instead: it shows as well as it can.
+bool GlyphsRasterise(const QTransform& Transform) {
+    const double sx = std::hypot(Transform.m11(), Transform.m12());
+    const double sy = std::hypot(Transform.m21(), Transform.m22());
+    const double small = std::min(sx, sy), large = std::max(sx, sy);
+    return small > 1.0 / 64 && large < 64 * 64 && large <= small * 64;
+}
+
+void DrawTextOutline(QPainter& Painter, const QPointF& Baseline, const QFont& Font,
+                     const QString& Text) {
+    QPainterPath path;
+    path.addText(Baseline, Font, Text);
+    Painter.fillPath(path, Painter.pen().color());
+}
+
 } // namespace
 
 void TPainterCanvas::DoTextOut(int X, int Y, const AnsiString& Text) {
@@ -571,7 +589,9 @@ void TPainterCanvas::DoTextOut(int X, int Y, const AnsiString& Text) {
     const QPen pen = FPainter->pen();
     FPainter->setPen(ToQColor(Font().Color()));
     const QPointF baseline(at.x(), at.y() + font->Ascent);
-    if (font->GlyphRun(Text, FGlyphRun)) {
+    if (!GlyphsRasterise(FPainter->combinedTransform())) {
+        DrawTextOutline(*FPainter, baseline, font->Font, ToQString(Text));
+    } else if (font->GlyphRun(Text, FGlyphRun)) {
         FPainter->drawGlyphRun(baseline, FGlyphRun);
         DrawTextDecoration(*FPainter, *font, baseline, width);
     } else {
@@ -603,7 +623,10 @@ void TPainterCanvas::DoDrawText(const AnsiString& Text, const TRect& Rect, unsig
             if (opaque)
                 FPainter->fillRect(QRectF(x, line.Y, run.Width, layout.LineHeight),
                                    ToQColor(Brush().Color()));
-            FPainter->drawText(QPointF(x, line.Y + font->Ascent), run.Text);
+            if (GlyphsRasterise(FPainter->combinedTransform()))
+                FPainter->drawText(QPointF(x, line.Y + font->Ascent), run.Text);
+            else
+                DrawTextOutline(*FPainter, QPointF(x, line.Y + font->Ascent), font->Font, run.Text);
             for (int i : run.Underlined) {
                 int from = font->Metrics.horizontalAdvance(run.Text.left(i));
                 int to = font->Metrics.horizontalAdvance(run.Text.left(i + 1));
