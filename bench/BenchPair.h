@@ -2,6 +2,7 @@
 
 #include <benchmark/benchmark.h>
 #include <chrono>
+#include <string>
 
 // Times our side and the peer's alternately in every iteration (the machine
 // is noisy: compare the ratio) and reports ours_ms, peer_ms and
@@ -23,3 +24,16 @@ struct TPair {
         state.counters["ratio"] = peer > 0 ? ours / peer : 0;
     }
 };
+
+// Takes the command-line flag Flag out of argv (before Google Benchmark reads
+// the rest); true when it was given.
+inline bool TakeFlag(int& argc, char** argv, const std::string& Flag) {
+    for (int i = 1; i < argc; ++i)
+        if (argv[i] == Flag) {
+            for (int j = i; j + 1 < argc; ++j)
+                argv[j] = argv[j + 1];
+            --argc;
+            return true;
+        }
+    return false;
+}

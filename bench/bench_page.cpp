@@ -202,14 +202,7 @@ void BM_NewFont(benchmark::State& state) {
 int main(int argc, char** argv) {
     // --warm: keep what was measured from one iteration to the next, as the
     // viewer does from page to page.
-    for (int i = 1; i < argc; ++i)
-        if (std::string(argv[i]) == "--warm") {
-            TOurPage::warm = true;
-            for (int j = i; j + 1 < argc; ++j)
-                argv[j] = argv[j + 1];
-            --argc;
-            break;
-        }
+    TOurPage::warm = TakeFlag(argc, argv, "--warm");
     if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
     int qtArgc = 1;
     QApplication app(qtArgc, argv);

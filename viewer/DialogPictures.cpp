@@ -8,9 +8,7 @@ using namespace PictureDrawing;
 
 QPixmap ErrorIcon() {
     return QPixmap::fromImage(Render(32, 32, [](QPainter& p) {
-        QPainterPath disc;
-        disc.addEllipse(QPointF(16, 16), 14.5, 14.5);
-        Shade(p, disc, QColor(255, 120, 105), QColor(190, 25, 15), QColor(110, 10, 5));
+        ShadedDisc(p, QColor(255, 120, 105), QColor(190, 25, 15), QColor(110, 10, 5));
         QPainterPath cross;
         cross.moveTo(10.5, 10.5);
         cross.lineTo(21.5, 21.5);

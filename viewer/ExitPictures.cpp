@@ -9,9 +9,7 @@ using namespace PictureDrawing;
 
 QPixmap QuestionIcon() {
     return QPixmap::fromImage(Render(32, 32, [](QPainter& p) {
-        QPainterPath disc;
-        disc.addEllipse(QPointF(16, 16), 14.5, 14.5);
-        Shade(p, disc, QColor(120, 170, 255), QColor(25, 70, 190), QColor(10, 35, 110));
+        ShadedDisc(p, QColor(120, 170, 255), QColor(25, 70, 190), QColor(10, 35, 110));
         QPainterPath hook;
         hook.moveTo(11.5, 12);
         hook.cubicTo(11.5, 6.5, 20.5, 6.5, 20.5, 11.5);

@@ -51,6 +51,12 @@ void Shade(QPainter& Painter, const QPainterPath& Shape, const QColor& Light, co
     Painter.drawPath(Shape);
 }
 
+void ShadedDisc(QPainter& Painter, const QColor& Light, const QColor& Dark, const QColor& Edge) {
+    QPainterPath disc;
+    disc.addEllipse(QPointF(16, 16), 14.5, 14.5);
+    Shade(Painter, disc, Light, Dark, Edge);
+}
+
 QPainterPath Stroke(const QPainterPath& Path, double Width) {
     QPainterPathStroker stroker;
     stroker.setWidth(Width);

@@ -21,6 +21,8 @@ QImage Flatten(const QImage& Image, const QColor& Key, const QColor& Backdrop);
 // it with a one-pixel line of Edge.
 void Shade(QPainter& Painter, const QPainterPath& Shape, const QColor& Light, const QColor& Dark,
            const QColor& Edge);
+// The round ground of a 32-unit dialog icon, shaded from Light to Dark.
+void ShadedDisc(QPainter& Painter, const QColor& Light, const QColor& Dark, const QColor& Edge);
 // The outline of a line Width units wide along Path, as a fillable shape.
 QPainterPath Stroke(const QPainterPath& Path, double Width);
 // An open path through Points, and the closed shape with those corners.

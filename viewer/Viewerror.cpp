@@ -1,6 +1,7 @@
 #include "viewer/Viewerror.h"
 
 #include "platform/widgets/PanelButton.h"
+#include "viewer/DialogKeys.h"
 #include "viewer/DialogPictures.h"
 #include "viewer/Viewpage.h"
 
@@ -69,12 +70,7 @@ void TfrmError::pnlOkMouseUp() {
 }
 
 void TfrmError::frmKeyPress(QKeyEvent& Key) {
-    FPage.SkipKeyUp = true;
-    Key.accept();
-    if (Key.text() == QStringLiteral("\r"))
-        SetModalResult(mrYes);
-    else if (Key.text() == QStringLiteral("\x1b"))
-        SetModalResult(mrNo);
+    AnswerDialogKey(*this, Key, FPage.SkipKeyUp);
 }
 
 void TfrmError::frmClose() {

@@ -2,6 +2,7 @@
 
 #include "platform/graphics/QtConvert.h"
 #include "platform/widgets/PanelButton.h"
+#include "viewer/DialogKeys.h"
 #include "viewer/DialogPictures.h"
 #include "viewer/ExitPictures.h"
 #include "viewer/Viewpage.h"
@@ -71,12 +72,7 @@ void TfrmExit::SetColors(TColor Color, TColor FontColor) {
 }
 
 void TfrmExit::frmKeyPress(QKeyEvent& Key) {
-    FPage.SkipKeyUp = true;
-    Key.accept();
-    if (Key.text() == QStringLiteral("\r"))
-        SetModalResult(mrYes);
-    else if (Key.text() == QStringLiteral("\x1b"))
-        SetModalResult(mrNo);
+    AnswerDialogKey(*this, Key, FPage.SkipKeyUp);
 }
 
 void TfrmExit::frmClose() {

@@ -8,7 +8,7 @@
 #include "platform/base/FileNames.h"
 #include "platform/media/MediaPlayer.h"
 #include "viewer/CommandLine.h"
-#include "viewer/Shell.h"
+#include "viewer/Reactions.h"
 #include "viewer/Viewinfo.h"
 #include "viewer/Viewpage.h"
 
@@ -220,18 +220,7 @@ void TfrmPage::UpdateButtons() {
 
 void TfrmPage::LinkClick(int32_t Link) {
     if (!Page.CurrentItem || !Data) return;
-    const TPLBReaction* reaction = nullptr;
-    for (const auto& r : Page.CurrentItem->Reactions)
-        if (r->LinkNumber == Link) {
-            reaction = r.get();
-            break;
-        }
-    if (!reaction) return;
-    // Keep what is needed: showing another page may change the current item.
-    const int32_t target = reaction->Target;
-    const AnsiString shellFile = reaction->ShellFile;
-    if (reaction->NavStart != 2) Data->NavStart = reaction->NavStart;
-    if (!shellFile.empty()) ShellOpen(shellFile);
+    const int32_t target = FollowReaction(*Page.CurrentItem, Link, *Data);
     if (target > 0) {
         ShowPage(target);
         if (Page.CurrentNumber() == target) BtnClick(this);

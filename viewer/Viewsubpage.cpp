@@ -11,7 +11,7 @@
 #include "platform/widgets/BevelPanel.h"
 #include "platform/widgets/WidgetControls.h"
 #include "viewer/MediaKeys.h"
-#include "viewer/Shell.h"
+#include "viewer/Reactions.h"
 #include "viewer/Viewpage.h"
 
 #include <QCursor>
@@ -297,17 +297,7 @@ void TfrmSubPage::htDblClick() {
 void TfrmSubPage::htLinkClick(int32_t Link) {
     Drag.LinkClicked(Link);
     if (!Item || !Data || FClosed) return;
-    const TPLBReaction* reaction = nullptr;
-    for (const auto& r : Item->Reactions)
-        if (r->LinkNumber == Link) {
-            reaction = r.get();
-            break;
-        }
-    if (!reaction) return;
-    const int32_t target = reaction->Target;
-    const AnsiString shellFile = reaction->ShellFile;
-    if (reaction->NavStart != 2) Data->NavStart = reaction->NavStart;
-    if (!shellFile.empty()) ShellOpen(shellFile);
+    const int32_t target = FollowReaction(*Item, Link, *Data);
     if (target <= 0) return;
     QPointer<TfrmSubPage> self(this);
     TPLBData& data = *Data;

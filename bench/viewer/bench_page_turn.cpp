@@ -197,14 +197,7 @@ void BM_SampleTurn(benchmark::State& state, int32_t number) {
 } // namespace
 
 int main(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i)
-        if (std::string(argv[i]) == "--warm") {
-            Warm = true;
-            for (int j = i; j + 1 < argc; ++j)
-                argv[j] = argv[j + 1];
-            --argc;
-            break;
-        }
+    Warm = TakeFlag(argc, argv, "--warm");
     if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
