@@ -22,6 +22,11 @@ packages=(
   # JPEG; the tools make test clips with gst-launch-1.0.
   libqt6multimedia6 libqt6multimediawidgets6
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-tools
+  # Books beyond the window: EPUB files are zip archives (zlib); the tests read
+  # printed PDFs back (poppler's pdftotext and pdfimages, qpdf for the outline),
+  # validate EPUBs with epubcheck and open the web edition in a headless
+  # browser driven through its WebDriver (python3 speaks the protocol).
+  zlib1g-dev poppler-utils qpdf epubcheck default-jre-headless chromium chromium-driver python3
 )
 
 missing=()
