@@ -2,15 +2,13 @@
 
 #include "MarkupInput.h"
 #include "hypertext/HyperControl.h"
-#include "hypertext/PageViewSetup.h"
-#include "hypertext/VectorPicture.h"
+#include "platform/base/AnsiText.h"
 #include "platform/base/Colors.h"
 #include "platform/base/FileNames.h"
 #include "platform/displaylist/Metafile.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/Picture.h"
-#include "platform/widgets/Form.h"
 
 #include <cstdlib>
 
@@ -59,6 +57,10 @@ bool ParsePageRequest(const TCommandArgs& Args, bool WithRender, const char* Syn
             }
         } else if (WithRender && a == "--zoom" && hasValue) {
             if (!ParseInt(Args[++i], Request.Zoom)) return fail();
+        } else if (WithRender && a == "--all" && !Request.All) {
+            Request.All = true;
+        } else if (WithRender && a == "--no-background" && Request.Background) {
+            Request.Background = false;
         } else if (WithRender && a == "-o" && hasValue && Request.Output.empty()) {
             Request.Output = Args[++i];
         } else if (Request.Book.empty() && !a.empty() && a[0] != '-') {
@@ -68,32 +70,31 @@ bool ParsePageRequest(const TCommandArgs& Args, bool WithRender, const char* Syn
         }
     }
     const bool markup = !Request.Markup.empty();
-    const bool book = !Request.Book.empty() && pageGiven;
-    if (markup == book || (markup && (pageGiven || !Request.Book.empty())) ||
+    const bool book = !Request.Book.empty() && (pageGiven != Request.All);
+    if (markup == book || (markup && (pageGiven || Request.All || !Request.Book.empty())) ||
         (WithRender && Request.Output.empty()))
         return fail();
+    if ((Request.All || !Request.Background) && !Request.Pdf()) {
+        Usage("--all and --no-background write a PDF: -o OUT.pdf");
+        return false;
+    }
+    if (Request.Zoom != 0 && Request.Pdf()) {
+        Usage("--zoom applies to PNG output; a PDF page is scaled to the paper");
+        return false;
+    }
     return true;
 }
 
+bool TPageRequest::Pdf() const {
+    return AnsiLowerCase(ExtractFileExt(Output)) == ".pdf";
+}
+
 TPageView::TPageView()
-    : FForm(std::make_unique<TForm>()), FView(std::make_unique<THyperText>(FForm.get())),
-      FVectorPicture(std::make_unique<TVectorPicture>(FForm.get())), FColor(ColorToRGB(clBtnFace)) {
-    Configure();
-}
-
-TPageView::~TPageView() {
-    FView.reset();
-    FVectorPicture.reset();
-}
-
-void TPageView::Configure() {
-    ConfigurePageView(*FView, *FVectorPicture,
-                      [this](const AnsiString& Name, const std::function<void(TStream&)>& Read,
-                             bool& Processed, bool& Aborted) {
-                          if (FBook.Pictures.Data)
-                              FBook.Pictures.LoadPicture(Name, Read, Processed, Aborted);
-                      });
-}
+    : FLayout([this](const AnsiString& Name, const std::function<void(TStream&)>& Read,
+                     bool& Processed, bool& Aborted) {
+          if (FBook.Pictures.Data) FBook.Pictures.LoadPicture(Name, Read, Processed, Aborted);
+      }),
+      FColor(ColorToRGB(clBtnFace)) {}
 
 bool TPageView::Load(const TPageRequest& Request, std::string& Error) {
     TStringList lines;
@@ -119,34 +120,26 @@ bool TPageView::Load(const TPageRequest& Request, std::string& Error) {
         lines.Assign(page->Lines);
         FColor = ColorToRGB(page->Color);
     }
-    FView->SetColor(FColor);
-    // Without stretching, the view's size becomes its real size.
-    FView->SetBoundsRect(Bounds(0, 0, Request.Width, Request.Height));
     // Pictures the book does not store are looked for in the folder of the
     // book (or markup file), which the viewer makes current.
-    const std::string cwd = GetCurrentDir();
     const std::string input = Request.Markup.empty() ? Request.Book : Request.Markup;
-    const std::string folder = ExtractFilePath(input);
-    if (!folder.empty()) SetCurrentDir(folder);
-    FView->SetLines(lines);
-    SetCurrentDir(cwd);
+    FLayout.Load(lines, FColor, Request.Width, Request.Height, ExtractFilePath(input));
     return true;
 }
 
 const TMetafile& TPageView::Render() {
-    FView->RenderIfDirty();
-    return FView->Rendering();
+    return FLayout.Render();
 }
 
 bool TPageView::Zoom(int Step) {
     if (Step == 0) return true;
-    const int h = std::abs(FView->DefaultStyle().Font()->Height());
+    const int h = std::abs(View().DefaultStyle().Font()->Height());
     if (h <= 0) return false;
     const int64_t width = int64_t{h + Step} * Control().RealWidth() / h;
     const int64_t height = int64_t{h + Step} * Control().RealHeight() / h;
     if (width < 1 || height < 1 || width > MaxSide || height > MaxSide) return false;
-    FView->SetStretch(true);
-    FView->SetBoundsRect(Bounds(0, 0, static_cast<int>(width), static_cast<int>(height)));
+    View().SetStretch(true);
+    View().SetBoundsRect(Bounds(0, 0, static_cast<int>(width), static_cast<int>(height)));
     return true;
 }
 
@@ -154,14 +147,14 @@ bool TPageView::SavePng(const std::string& FileName) {
     const TMetafile& rendering = Render();
     TPicture picture;
     TBitmap& bitmap = picture.Bitmap();
-    bitmap.SetSize(FView->Width(), FView->Height());
+    bitmap.SetSize(View().Width(), View().Height());
     TCanvas& canvas = bitmap.Canvas();
     canvas.Brush().SetColor(FColor);
     canvas.Brush().SetStyle(bsSolid);
-    canvas.FillRect(FView->ClientRect());
-    if (FView->Width() == Control().RealWidth() && FView->Height() == Control().RealHeight())
+    canvas.FillRect(View().ClientRect());
+    if (View().Width() == Control().RealWidth() && View().Height() == Control().RealHeight())
         canvas.Draw(0, 0, &rendering);
     else
-        canvas.StretchDraw(FView->ClientRect(), &rendering);
+        canvas.StretchDraw(View().ClientRect(), &rendering);
     return picture.SaveToPngFile(FileName);
 }

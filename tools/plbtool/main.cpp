@@ -39,7 +39,9 @@ const TCommand kCommands[] = {
      "                                print the laid-out lines, words and links as JSON"},
     {"render", RunRender,
      "render (--markup FILE | BOOK.plb --page N) [--size WxH] [--zoom STEP] -o OUT.png\n"
-     "                                draw the page as the viewer shows it"},
+     "                                draw the page as the viewer shows it\n"
+     "  render (--markup FILE | BOOK.plb (--page N | --all)) [--size WxH] [--no-background]\n"
+     "         -o OUT.pdf             print the page or the whole book to PDF"},
     {"trace", RunTrace,
      "trace (--markup FILE | BOOK.plb --page N) [--size WxH]\n"
      "                                print the page's display list, one call per line"},
