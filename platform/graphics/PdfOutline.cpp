@@ -135,20 +135,24 @@ bool ReadObject(const std::string& Data, const TObjects& Objects, long long Numb
     return true;
 }
 
-// The pages under the page tree node Node, in order.
+// The pages under the page tree node Node, in order. Visits is what is left
+// of the objects the file has: a tree that names an object twice (a loop, or
+// a node shared to blow the tree up) runs out of it.
 bool CollectPages(const std::string& Data, const TObjects& Objects, long long Node, int Depth,
-                  std::vector<long long>& Pages) {
+                  size_t& Visits, std::vector<long long>& Pages) {
     std::string body;
     std::vector<long long> kids;
-    if (Depth > MaxTreeDepth || !ReadObject(Data, Objects, Node, body) ||
+    if (Depth > MaxTreeDepth || Visits == 0 || !ReadObject(Data, Objects, Node, body) ||
         !ReadReferences(body, "/Kids", kids))
         return false;
+    --Visits;
     for (long long kid : kids) {
         std::string kidBody;
-        if (!ReadObject(Data, Objects, kid, kidBody)) return false;
+        if (Visits == 0 || !ReadObject(Data, Objects, kid, kidBody)) return false;
         if (FindKey(kidBody, "/Kids") != std::string::npos) {
-            if (!CollectPages(Data, Objects, kid, Depth + 1, Pages)) return false;
+            if (!CollectPages(Data, Objects, kid, Depth + 1, Visits, Pages)) return false;
         } else {
+            --Visits;
             Pages.push_back(kid);
         }
     }
@@ -231,17 +235,18 @@ bool AddPdfOutline(const std::string& FileName, const std::vector<std::string>& 
     const size_t open = catalog.find("<<"), close = catalog.rfind(">>");
     if (open == std::string::npos || close == std::string::npos || close < open)
         return damaged("unreadable document catalog");
-    if (FindKey(catalog, "/Outlines") != std::string::npos)
-        return damaged("the document has an outline already");
     std::vector<long long> pages;
+    size_t visits = objects.size();
     if (!ReadReference(catalog, "/Pages", pagesNode) ||
-        !CollectPages(data, objects, pagesNode, 0, pages))
+        !CollectPages(data, objects, pagesNode, 0, visits, pages))
         return damaged("unreadable page tree");
     if (pages.size() != Titles.size() || pages.empty()) {
         Error = FileName + ": " + std::to_string(pages.size()) + " pages but " +
                 std::to_string(Titles.size()) + " titles";
         return false;
     }
+    if (FindKey(catalog, "/Outlines") != std::string::npos)
+        return damaged("the document has an outline already");
 
     // The update: the outline root, its entries, the catalog again.
     std::ostringstream update;
