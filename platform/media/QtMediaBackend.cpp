@@ -16,6 +16,7 @@ TQtMediaBackend::TQtMediaBackend(int OpenTimeoutMs)
 
 TQtMediaBackend::~TQtMediaBackend() {
     Close();
+    DropRetired();
 }
 
 bool TQtMediaBackend::Open(const std::string& Path, std::string& Error) {
@@ -41,7 +42,7 @@ bool TQtMediaBackend::Open(const std::string& Path, std::string& Error) {
 void TQtMediaBackend::Close() {
     if (!FOpen) return;
     FOpen = false;
-    DropPlayer();
+    RetirePlayer();
     UpdateVideo();
 }
 
@@ -89,7 +90,8 @@ void TQtMediaBackend::Seek(int64_t Position) {
 void TQtMediaBackend::SetDisplay(TControl* Display, const TRect& Rect) {
     QWidget* panel = ControlWidget(Display);
     const bool newPanel = panel != FSurface->Panel();
-    // The player lets go of the old video widget before the surface deletes it.
+    // The players let go of the old video widgets before the surface deletes them.
+    if (newPanel) DropRetired();
     if (newPanel && FPlayer) FPlayer->setVideoOutput(nullptr);
     FSurface->SetPanel(panel, Rect);
     if (newPanel && FPlayer) FPlayer->setVideoOutput(FSurface->Output());
@@ -148,6 +150,25 @@ void TQtMediaBackend::DropPlayer() {
     // The player goes before its audio output.
     FPlayer.reset();
     FAudio.reset();
+}
+
+void TQtMediaBackend::RetirePlayer() {
+    if (!FPlayer) return;
+    QObject::disconnect(FPlayer.get(), nullptr, nullptr, nullptr);
+    FAudio->setMuted(true);
+    TRetired retired{std::move(FPlayer), std::move(FAudio), FSurface->Release()};
+    FRetired.push_back(std::move(retired));
+    if (FRetired.size() == 1) QTimer::singleShot(0, FContext.get(), [this] { DropRetired(); });
+}
+
+void TQtMediaBackend::DropRetired() {
+    // Each player goes before its audio output and its video widget.
+    for (TRetired& retired : FRetired) {
+        retired.Player.reset();
+        retired.Audio.reset();
+        delete retired.Video.data();
+    }
+    FRetired.clear();
 }
 
 void TQtMediaBackend::UpdateVideo() {

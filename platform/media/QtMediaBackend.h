@@ -2,13 +2,16 @@
 
 #include "platform/media/MediaPlayer.h"
 
+#include <QPointer>
 #include <QUrl>
 #include <memory>
 #include <string>
+#include <vector>
 
 class QAudioOutput;
 class QMediaPlayer;
 class QObject;
+class QVideoWidget;
 class TVideoSurface;
 
 // Plays clips through Qt Multimedia: a QMediaPlayer with the default audio
@@ -40,7 +43,19 @@ private:
     bool AtEnd() const;
     void CheckFalseEnd(int Status);
     void DropPlayer();
+    void RetirePlayer();
+    void DropRetired();
     void UpdateVideo();
+
+    // A closed clip's player, silenced and hidden, with what it plays into;
+    // stopping and freeing a media pipeline takes long, so that waits for
+    // the message loop and the page that closed the clip shows first.
+    struct TRetired {
+        std::unique_ptr<QMediaPlayer> Player;
+        std::unique_ptr<QAudioOutput> Audio;
+        QPointer<QVideoWidget> Video;
+    };
+    std::vector<TRetired> FRetired;
 
     int FOpenTimeoutMs;
     QUrl FSource;

@@ -30,12 +30,26 @@ void TVideoSurface::SetPanel(QWidget* Panel, const TRect& Rect) {
         delete FVideo.data();
         FPanel = Panel;
         if (Panel) {
-            FVideo = new QVideoWidget(Panel);
-            FVideo->setAttribute(Qt::WA_TransparentForMouseEvents);
+            MakeVideo();
             Panel->installEventFilter(FResizeFilter.get());
         }
     }
     Place();
+}
+
+QVideoWidget* TVideoSurface::Release() {
+    QVideoWidget* video = FVideo;
+    if (!video) return nullptr;
+    video->hide();
+    MakeVideo();
+    Place();
+    return video;
+}
+
+void TVideoSurface::MakeVideo() {
+    FVideo = new QVideoWidget(FPanel);
+    FVideo->setAttribute(Qt::WA_TransparentForMouseEvents);
+    FVideo->hide();
 }
 
 void TVideoSurface::SetShown(bool Value) {

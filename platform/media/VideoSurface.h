@@ -27,9 +27,13 @@ public:
     QWidget* Panel() const { return FPanel; }
     // What the player renders into: the video widget, or none without a panel.
     QVideoWidget* Output() const;
+    // Hands the video widget, hidden, to a player that is going away, and puts
+    // a fresh one on the panel for the next clip; null without a panel.
+    QVideoWidget* Release();
 
 private:
     class TResizeFilter;
+    void MakeVideo();
     void Place();
 
     QPointer<QWidget> FPanel;

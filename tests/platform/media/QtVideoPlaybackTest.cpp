@@ -4,6 +4,7 @@
 #include "platform/widgets/WidgetControls.h"
 #include "support/TestFiles.h"
 
+#include <QPointer>
 #include <QVideoFrame>
 #include <QVideoSink>
 #include <QVideoWidget>
@@ -128,6 +129,43 @@ TEST_F(QtVideo, APanelDestroyedWhilePlayingLeavesThePlayerWorking) {
     Player->Pause();
     Player->Close();
     Player.reset();
+}
+
+// Closing leaves stopping the clip to the message loop: the page that closed
+// it shows first. The old widget stays hidden until its player is gone, and
+// the next clip plays in a widget of its own.
+TEST_F(QtVideo, AClosedClipIsFreedFromTheMessageLoop) {
+    ASSERT_TRUE(OpenFile(Clip(MotionJpegAvi, "clip.avi")));
+    Player->Play();
+    ASSERT_TRUE(WaitUntil([&] { return Player->Position() > 0; }));
+    QPointer<QVideoWidget> old = VideoOn(*PanelWidget).value(0);
+    Player->Close();
+    ASSERT_FALSE(old.isNull());
+    EXPECT_FALSE(old->isVisibleTo(PanelWidget));
+    EXPECT_EQ(Player->Mode(), mpNotReady);
+    EXPECT_TRUE(WaitUntil([&] { return old.isNull(); }));
+
+    ASSERT_TRUE(OpenFile(Clip(MotionJpegAvi, "again.avi")));
+    ASSERT_EQ(VideoOn(*PanelWidget).size(), 1);
+    QVideoWidget* video = VideoOn(*PanelWidget).front();
+    EXPECT_TRUE(video->isVisible());
+    int frames = 0;
+    QObject::connect(video->videoSink(), &QVideoSink::videoFrameChanged,
+                     [&](const QVideoFrame& Frame) { frames += Frame.isValid(); });
+    Player->Play();
+    EXPECT_TRUE(WaitUntil([&] { return frames > 0; }));
+
+    // A player closed and gone before the loop runs frees its clip at once,
+    // and so does a move to another panel.
+    Player->Close();
+    QWidget* other = new QWidget(&Window);
+    TWidgetControl otherPanel(*other);
+    Player->SetDisplay(&otherPanel);
+    EXPECT_TRUE(VideoOn(*PanelWidget).isEmpty());
+    ASSERT_TRUE(OpenFile(Clip(MotionJpegAvi, "third.avi")));
+    Player->Close();
+    Player.reset();
+    EXPECT_EQ(VideoOn(*other).size(), 0);
 }
 
 // The clip formats of textbooks: each opens, plays and knows its length.
