@@ -27,6 +27,10 @@ const TCommand kCommands[] = {
      "search BOOK.plb TEXT [--json]\n"
      "                                list the pages whose text holds TEXT (letter case and\n"
      "                                Ё/Е ignored), with a snippet of each"},
+    {"text", RunText,
+     "text BOOK.plb (--page N | --json)\n"
+     "                                print a page's text as a reader sees it, or every\n"
+     "                                page's as JSON"},
     {"unpack", RunUnpack, "unpack BOOK.plb -o FOLDER     write a book out as a source folder"},
     {"picture", RunPicture, "picture FILE -o OUT.png       decode a picture file as a page would"},
     {"compile", RunCompile,
