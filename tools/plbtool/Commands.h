@@ -18,6 +18,7 @@ int RunLayout(const TCommandArgs& Args);
 int RunRender(const TCommandArgs& Args);
 int RunTrace(const TCommandArgs& Args);
 int RunSearch(const TCommandArgs& Args);
+int RunExport(const TCommandArgs& Args);
 int RunText(const TCommandArgs& Args);
 
 // Reports an error as one line "error: ..." on stderr and returns Status.

@@ -46,6 +46,10 @@ const TCommand kCommands[] = {
      "                                draw the page as the viewer shows it\n"
      "  render (--markup FILE | BOOK.plb (--page N | --all)) [--size WxH] [--no-background]\n"
      "         -o OUT.pdf             print the page or the whole book to PDF"},
+    {"export", RunExport,
+     "export BOOK.plb [-o DIR] [--epub OUT.epub]\n"
+     "                                write the book as a web edition a browser opens from\n"
+     "                                disk, or as an EPUB 3 book"},
     {"trace", RunTrace,
      "trace (--markup FILE | BOOK.plb --page N) [--size WxH]\n"
      "                                print the page's display list, one call per line"},

@@ -1,0 +1,124 @@
+#include "publish/WebPictures.h"
+
+#include "hypertext/HyperLink.h"
+#include "hypertext/HyperMacros.h"
+#include "platform/base/AnsiText.h"
+#include "platform/base/Cp1251.h"
+#include "platform/base/Streams.h"
+#include "platform/base/WorkQueue.h"
+#include "platform/displaylist/Metafile.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Picture.h"
+#include "publish/SvgCanvas.h"
+
+#include <cstdio>
+#include <exception>
+
+bool WriteTextFile(const std::string& Path, const std::string& Text) {
+    std::FILE* file = std::fopen(Path.c_str(), "wb");
+    if (!file) return false;
+    const bool written = std::fwrite(Text.data(), 1, Text.size(), file) == Text.size();
+    return std::fclose(file) == 0 && written;
+}
+
+TWebPictures::TWebPictures(std::string OutDir, TOutputNames& Names, TPictureBytes Bytes)
+    : FOutDir(std::move(OutDir)), FNames(Names), FBytes(std::move(Bytes)),
+      FQueue(std::make_unique<TWorkQueue>(1)) {}
+
+TWebPictures::~TWebPictures() {
+    FQueue.reset();
+}
+
+void TWebPictures::Failed(const std::string& Message) {
+    std::lock_guard<std::mutex> lock(FLock);
+    if (FError.empty()) FError = Message;
+}
+
+// Decoding and encoding on the second thread: the image classes are safe
+// to use there, and the page view on the main thread goes on meanwhile.
+void TWebPictures::PostPng(const AnsiString& Name, std::shared_ptr<const std::string> Bytes,
+                           const std::string& Path) {
+    const std::string file = FOutDir + "/" + Path;
+    FQueue->Post([this, Name, Bytes = std::move(Bytes), file] {
+        try {
+            TMemoryStream stream;
+            stream.Write(Bytes->data(), static_cast<int64_t>(Bytes->size()));
+            stream.SetPosition(0);
+            TPicture picture;
+            picture.NewGraphicFor(Cp1251ToUtf8(Name)).LoadFromStream(stream);
+            if (!picture.SaveToPngFile(file)) Failed("cannot write " + file);
+        } catch (const std::exception&) {
+            Failed("cannot read the picture " + Cp1251ToUtf8(Name));
+        }
+    });
+}
+
+std::string TWebPictures::PictureFile(const THyperMacros& Macros) {
+    if (!Macros.Picture || !Macros.Picture->Graphic()) return "";
+    const TGraphic& graphic = *Macros.Picture->Graphic();
+    const auto* metafile = dynamic_cast<const TMetafile*>(&graphic);
+    const AnsiString key = (metafile ? "m:" : "r:") + AnsiLowerCase(Macros.FileName);
+    if (const auto found = FWritten.find(key); found != FWritten.end()) return found->second;
+    const std::string stem = Cp1251ToUtf8(Macros.FileName);
+    std::string path;
+    if (metafile) {
+        path = WriteSvgFile(stem, Svg(graphic, graphic.Width(), graphic.Height(), nullptr, {}));
+    } else {
+        auto bytes = FBytes ? FBytes(Macros.FileName) : nullptr;
+        if (!bytes) return "";
+        path = FNames.Take("pictures", stem, ".png");
+        PostPng(Macros.FileName, std::move(bytes), path);
+        FResources.push_back({path, "image/png"});
+    }
+    FWritten[key] = path;
+    return path;
+}
+
+std::string TWebPictures::WriteSvgFile(const std::string& Stem, const std::string& Document) {
+    const std::string path = FNames.Take("pictures", Stem, ".svg");
+    if (!WriteTextFile(FOutDir + "/" + path, Document)) {
+        Failed("cannot write " + FOutDir + "/" + path);
+        return "";
+    }
+    FResources.push_back({path, "image/svg+xml"});
+    return path;
+}
+
+std::string TWebPictures::SaveImage(const QImage& Image) {
+    TPicture picture;
+    picture.Bitmap().SetImage(Image);
+    const std::string path = FNames.Take("pictures", "image", ".png");
+    if (!picture.SaveToPngFile(FOutDir + "/" + path)) {
+        Failed("cannot write " + FOutDir + "/" + path);
+        return "";
+    }
+    FResources.push_back({path, "image/png"});
+    return path.substr(path.find('/') + 1); // beside the SVG document
+}
+
+std::string TWebPictures::Svg(const TGraphic& Graphic, int Width, int Height,
+                              const THyperMacros* Links,
+                              const std::function<std::string(int Id)>& Href) {
+    TSvgCanvas canvas(Width, Height, [this](const QImage& Image) { return SaveImage(Image); });
+    Graphic.Draw(canvas, Rect(0, 0, Width, Height));
+    if (Links && Href)
+        for (const THyperLink* link = Links->Links.get(); link; link = link->Next()) {
+            const std::string href = Href(link->Id());
+            if (href.empty()) continue;
+            const std::string title = Cp1251ToUtf8(link->Hint());
+            for (int32_t i = 0;
+                 i < link->RectsInUse() && i < static_cast<int32_t>(link->Rects().size()); ++i)
+                canvas.AddLink(link->Rects()[static_cast<size_t>(i)], href, title);
+        }
+    return canvas.Document();
+}
+
+bool TWebPictures::Finish(std::vector<TWebResource>& Resources, std::string& Error) {
+    FQueue.reset(); // runs the jobs still queued
+    FQueue = std::make_unique<TWorkQueue>(1);
+    Resources.insert(Resources.end(), FResources.begin(), FResources.end());
+    FResources.clear();
+    std::lock_guard<std::mutex> lock(FLock);
+    Error = FError;
+    return FError.empty();
+}
