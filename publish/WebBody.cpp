@@ -22,7 +22,7 @@ struct TRunKey {
 
     bool SameAs(const TRunKey& O) const {
         return Style == O.Style && LinkId == O.LinkId && IndexKind == O.IndexKind &&
-               ShiftX == O.ShiftX && ShiftY == O.ShiftY &&
+               O.ShiftX == 0 && ShiftX == 0 && ShiftY == O.ShiftY &&
                (Hint == O.Hint || (Hint && O.Hint && *Hint == *O.Hint));
     }
 };
@@ -40,7 +40,7 @@ public:
 
 private:
     void Word(const THyperWord& Word);
-    void SideBox(const THyperBorder& Box);
+    void SideBox(const THyperBorder& Box, const THyperStyle& Anchor);
     void OpenParagraph(const THyperWord& First);
     void CloseParagraph();
     void OpenRun(const TRunKey& Key);
@@ -55,6 +55,7 @@ private:
     bool FInParagraph = false;
     bool FRunOpen = false;
     bool FHasContent = false; // something was written since the paragraph or line began
+    int FShiftY = 0;          // the vertical shift reached on the line
     TRunKey FRun;
     std::string FRunClose;
     std::map<std::pair<const THyperStyle*, bool>, std::string> FCss;
@@ -64,6 +65,7 @@ void TBodyWriter::OpenParagraph(const THyperWord& First) {
     FOut += std::string("<p style=\"text-align:") + CssAlign(*First.Style) + "\">";
     FInParagraph = true;
     FHasContent = false;
+    FShiftY = 0;
 }
 
 void TBodyWriter::CloseParagraph() {
@@ -107,9 +109,12 @@ void TBodyWriter::OpenRun(const TRunKey& Key) {
         }
     }
     std::string css = RunCss(Key);
-    if (Key.ShiftX || Key.ShiftY)
-        css += (css.empty() ? "" : ";") + std::string("position:relative;left:") +
-               std::to_string(Key.ShiftX) + "px;top:" + std::to_string(Key.ShiftY) + "px";
+    if (Key.ShiftX)
+        css += (css.empty() ? "" : ";") + std::string("margin-left:") + std::to_string(Key.ShiftX) +
+               "px";
+    if (Key.ShiftY)
+        css += (css.empty() ? "" : ";") + std::string("position:relative;top:") +
+               std::to_string(Key.ShiftY) + "px";
     const bool titled = FRunClose.empty() && Key.Hint && !Key.Hint->empty();
     if (!css.empty() || titled) {
         FOut += "<span";
@@ -132,7 +137,7 @@ void TBodyWriter::CloseRun() {
 void TBodyWriter::Word(const THyperWord& W) {
     if (W.Border) {
         CloseParagraph();
-        SideBox(*W.Border);
+        SideBox(*W.Border, *W.Style);
     }
     const bool hasText = !W.Text.empty();
     const bool hasObject = W.Macros && W.Macros->Kind != mkNone;
@@ -140,7 +145,9 @@ void TBodyWriter::Word(const THyperWord& W) {
         if (FLinks.Background) FLinks.Background(*W.Macros);
     } else if (hasText || hasObject) {
         if (!FInParagraph) OpenParagraph(W);
-        const TRunKey key{W.Style.get(), W.LinkId, W.IndexKind, W.ShiftX, W.ShiftY, &W.Hint};
+        // Vertical shifts add up along a line; a horizontal one moves its word only.
+        FShiftY += W.ShiftY;
+        const TRunKey key{W.Style.get(), W.LinkId, W.IndexKind, W.ShiftX, FShiftY, &W.Hint};
         if (FRunOpen && !key.SameAs(FRun)) CloseRun();
         if (!W.Joined && FHasContent) FOut += ' ';
         if (!FRunOpen) OpenRun(key);
@@ -162,19 +169,32 @@ void TBodyWriter::Word(const THyperWord& W) {
         CloseRun();
         FOut += "<br/>";
         FHasContent = false;
+        FShiftY = 0;
     }
 }
 
-void TBodyWriter::SideBox(const THyperBorder& Box) {
+// A side box floats at its edge below the earlier boxes of its side; the
+// anchor's margin keeps the text beside it apart from its inner edge. Its
+// content's background colour fills the content's column.
+void TBodyWriter::SideBox(const THyperBorder& Box, const THyperStyle& Anchor) {
     if (!Box.Content) return;
     std::string style;
-    if (Box.Side == 1 || Box.Side == 2)
-        style = std::string(" style=\"float:") + (Box.Side == 1 ? "left" : "right") +
-                ";width:" + std::to_string(Box.Width) + "px\"";
-    FOut += "<div class=\"plb-side\"" + style + ">\n";
-    TBodyWriter inner(FDefault, FLinks);
-    inner.String(*Box.Content);
-    FOut += inner.Finish() + "</div>\n";
+    if (Box.Side == 1 || Box.Side == 2) {
+        const bool left = Box.Side == 1;
+        const int m = Anchor.OverBorders() || Anchor.Margin() >= Box.Width ? 0 : Anchor.Margin();
+        style = std::string("float:") + (left ? "left" : "right") +
+                ";clear:" + (left ? "left" : "right") + ";width:" + std::to_string(Box.Width) +
+                "px;padding-" + (left ? "right" : "left") + ":" + std::to_string(m) +
+                "px;margin-bottom:" + std::to_string(m) + "px";
+    }
+    const THyperWord& first = *Box.Content->First();
+    std::string inner;
+    if (first.Style && first.Style->Background())
+        inner = " style=\"background-color:" + CssColor(first.Style->BackColor()) + "\"";
+    FOut += "<div class=\"plb-side\" style=\"" + style + "\"><div" + inner + ">\n";
+    TBodyWriter writer(FDefault, FLinks);
+    writer.String(*Box.Content);
+    FOut += writer.Finish() + "</div></div>\n";
 }
 
 // Every word but the last, which is the interpretation's open word.

@@ -21,6 +21,7 @@ std::string EditionStyleSheet() {
 .plb-nav span { color: #808080; }
 .plb-page { position: relative; box-sizing: border-box; padding: 0; overflow: hidden; font-size: 17px; }
 .plb-page p { margin: 0; }
+.plb-page sub, .plb-page sup { font-size: 70%; }
 .plb-side { box-sizing: border-box; }
 .plb-side.plb-left { float: left; }
 .plb-side.plb-right { float: right; }

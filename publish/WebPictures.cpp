@@ -13,6 +13,27 @@
 
 #include <cstdio>
 #include <exception>
+#include <fstream>
+#include <iterator>
+
+std::string Base64(const std::string& Bytes) {
+    static const char* const digits =
+        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+    std::string out;
+    out.reserve((Bytes.size() + 2) / 3 * 4);
+    for (size_t i = 0; i < Bytes.size(); i += 3) {
+        const auto byte = [&](size_t k) {
+            return k < Bytes.size() ? static_cast<uint32_t>(static_cast<unsigned char>(Bytes[k]))
+                                    : 0u;
+        };
+        const uint32_t v = byte(i) << 16 | byte(i + 1) << 8 | byte(i + 2);
+        out += digits[v >> 18 & 63];
+        out += digits[v >> 12 & 63];
+        out += i + 1 < Bytes.size() ? digits[v >> 6 & 63] : '=';
+        out += i + 2 < Bytes.size() ? digits[v & 63] : '=';
+    }
+    return out;
+}
 
 bool WriteTextFile(const std::string& Path, const std::string& Text) {
     std::FILE* file = std::fopen(Path.c_str(), "wb");
@@ -84,16 +105,24 @@ std::string TWebPictures::WriteSvgFile(const std::string& Stem, const std::strin
     return path;
 }
 
+// Images inside an SVG document go into it as data: a browser shows an SVG
+// document used as a picture without loading anything it refers to.
 std::string TWebPictures::SaveImage(const QImage& Image) {
     TPicture picture;
     picture.Bitmap().SetImage(Image);
-    const std::string path = FNames.Take("pictures", "image", ".png");
-    if (!picture.SaveToPngFile(FOutDir + "/" + path)) {
-        Failed("cannot write " + FOutDir + "/" + path);
+    const std::string scratch = FOutDir + "/pictures/.image.png";
+    std::string bytes;
+    const bool saved = picture.SaveToPngFile(scratch);
+    if (saved) {
+        std::ifstream in(scratch, std::ios::binary);
+        bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+    std::remove(scratch.c_str());
+    if (!saved || bytes.empty()) {
+        Failed("cannot write " + scratch);
         return "";
     }
-    FResources.push_back({path, "image/png"});
-    return path.substr(path.find('/') + 1); // beside the SVG document
+    return "data:image/png;base64," + Base64(bytes);
 }
 
 std::string TWebPictures::Svg(const TGraphic& Graphic, int Width, int Height,

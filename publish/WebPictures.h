@@ -59,5 +59,7 @@ private:
     std::unique_ptr<TWorkQueue> FQueue;
 };
 
+// Bytes in base 64 (RFC 4648, with padding).
+std::string Base64(const std::string& Bytes);
 // Writes Text into the file Path; false when it cannot.
 bool WriteTextFile(const std::string& Path, const std::string& Text);
