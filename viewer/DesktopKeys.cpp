@@ -34,6 +34,12 @@ bool TDesktopKeys::MouseEvent(QEvent& Event) {
     return true;
 }
 
+bool IsPrintKey(int Key, Qt::KeyboardModifiers Modifiers) {
+    const Qt::KeyboardModifiers held =
+        Modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    return Key == Qt::Key_P && held == Qt::ControlModifier;
+}
+
 bool TDesktopKeys::KeyEvent(QEvent& Event) {
     const auto& key = static_cast<QKeyEvent&>(Event);
     if (Event.type() == QEvent::KeyRelease) {
@@ -44,7 +50,12 @@ bool TDesktopKeys::KeyEvent(QEvent& Event) {
     // A new press ends any wait for a release that went to another window.
     if (!key.isAutoRepeat()) FPressedKey = 0;
     const TKeyCommand command = DesktopKeyCommand(key.key(), key.modifiers());
-    if (command == TKeyCommand::None) return false;
+    if (command == TKeyCommand::None) {
+        if (!FPrint || !IsPrintKey(key.key(), key.modifiers())) return false;
+        FPressedKey = key.key();
+        if (!key.isAutoRepeat()) FPrint(); // held down, it opens one dialog
+        return true;
+    }
     FPressedKey = key.key();
     FRun(command); // held down, the key repeats the step as elsewhere
     return true;

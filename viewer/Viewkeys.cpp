@@ -72,5 +72,6 @@ void TfrmPage::RunKeyCommand(TKeyCommand Command) {
 
 void TfrmPage::InstallDesktopKeys() {
     if (findChild<QObject*>(QStringLiteral("DesktopKeys"), Qt::FindDirectChildrenOnly)) return;
-    new TDesktopKeys(*this, [this](TKeyCommand Command) { RunKeyCommand(Command); });
+    auto* keys = new TDesktopKeys(*this, [this](TKeyCommand Command) { RunKeyCommand(Command); });
+    keys->SetPrint([this] { PrintPages(); });
 }

@@ -184,6 +184,9 @@ public:
     // Desktop keys: the keys and mouse buttons readers know from other
     // programs, anywhere in the window (DesktopKeys.h, Viewkeys.cpp).
     void InstallDesktopKeys();
+    // Ctrl+P: the print dialog for the shown page, a range of pages in book
+    // order or the whole book, then the print (Viewprint.cpp).
+    void PrintPages();
     // Both history menus and the bookmark menu from the current state.
     void UpdateHistoryMenus();
     void UpdateBookMarksMenu();
@@ -254,6 +257,7 @@ private:
     // Point sizes of the window's font and the status line's (Tahoma 8).
     int FFontPoints = 8;
     int FStatusFontPoints = 8;
+    bool FPrintBackground = false;            // the print dialog's last choice
     std::unique_ptr<TBookSearch> FBookSearch; // built on the first search
     std::unique_ptr<TfrmFind> FFindWindow;
     std::unique_ptr<TFoundWords> FFoundWords; // over the page view
