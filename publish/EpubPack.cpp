@@ -71,11 +71,13 @@ struct TEditionFiles {
     }
 };
 
-// A navigation document name no edition file takes.
-std::string FreeNavPath(const TEditionFiles& Files) {
-    std::string path = "nav.xhtml";
+// A document name Stem.xhtml, or Stem-N.xhtml, that no edition file takes;
+// taken from then on.
+std::string FreePath(TEditionFiles& Files, const std::string& Stem) {
+    std::string path = Stem + ".xhtml";
     for (int n = 1; Files.Folded.count(FoldCase(path)); ++n)
-        path = "nav-" + std::to_string(n) + ".xhtml";
+        path = Stem + "-" + std::to_string(n) + ".xhtml";
+    Files.Folded.emplace(FoldCase(path), path);
     return path;
 }
 
@@ -110,7 +112,19 @@ bool PackEpub(const std::string& EditionDir, const TWebManifest& Manifest,
     info.Identifier = BookIdentifier(Manifest, files);
     const long long now = PackTime();
     info.Modified = EpubDateTime(now);
-    info.NavPath = FreeNavPath(files);
+    info.NavPath = FreePath(files, "nav");
+    // Files reading systems need not open get a note to show instead.
+    std::vector<std::pair<std::string, std::string>> notes; // path, document
+    for (const TWebResource& resource : Manifest.Resources) {
+        if (IsEpubCoreMediaType(resource.MediaType)) continue;
+        bool noted = false;
+        for (const TEpubFallback& f : info.Fallbacks)
+            noted = noted || f.Resource == resource.Path;
+        if (noted) continue;
+        const std::string note = FreePath(files, "notes/file" + std::to_string(notes.size() + 1));
+        info.Fallbacks.push_back({resource.Path, note});
+        notes.emplace_back(note, EpubFallbackNote(resource, Manifest.Language));
+    }
     const auto addProperties = [&](const std::string& Path) {
         if (const std::string* text = files.Content(Path))
             info.Properties.emplace_back(Path, EpubContentProperties(*text));
@@ -131,6 +145,8 @@ bool PackEpub(const std::string& EditionDir, const TWebManifest& Manifest,
               zip.Add(folder + info.NavPath, EpubNavDocument(Manifest));
     for (size_t i = 0; ok && i < files.Files.size(); ++i)
         ok = zip.Add(folder + files.Files[i].first, files.Files[i].second);
+    for (size_t i = 0; ok && i < notes.size(); ++i)
+        ok = zip.Add(folder + notes[i].first, notes[i].second);
     ok = zip.Close() && ok;
     if (!ok) {
         Error = zip.Error();

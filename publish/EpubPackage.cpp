@@ -27,6 +27,12 @@ std::string PropertiesOf(const TEpubInfo& Info, const std::string& Path) {
     return {};
 }
 
+const TEpubFallback* FallbackOf(const TEpubInfo& Info, const std::string& Path) {
+    for (const TEpubFallback& fallback : Info.Fallbacks)
+        if (fallback.Resource == Path) return &fallback;
+    return nullptr;
+}
+
 std::string Title(const TWebManifest& Manifest) {
     return Manifest.Title.empty() ? Cp1251ToUtf8(DefaultTextbookTitle()) : Manifest.Title;
 }
@@ -46,6 +52,42 @@ std::string EpubPageLabel(const TWebPage& Page) {
     for (const char c : Page.Title)
         if (c != ' ' && c != '\t') return Page.Title;
     return "Страница " + std::to_string(Page.Number);
+}
+
+bool IsEpubCoreMediaType(const std::string& MediaType) {
+    static const std::set<std::string> core = {"image/gif",
+                                               "image/jpeg",
+                                               "image/png",
+                                               "image/svg+xml",
+                                               "audio/mpeg",
+                                               "audio/mp4",
+                                               "audio/ogg",
+                                               "text/css",
+                                               "font/ttf",
+                                               "font/otf",
+                                               "font/woff",
+                                               "font/woff2",
+                                               "application/font-sfnt",
+                                               "application/font-woff",
+                                               "application/vnd.ms-opentype",
+                                               "application/xhtml+xml",
+                                               "application/javascript",
+                                               "text/javascript",
+                                               "application/x-dtbncx+xml",
+                                               "application/smil+xml",
+                                               "application/pls+xml"};
+    return core.count(MediaType.substr(0, MediaType.find(';'))) != 0;
+}
+
+std::string EpubFallbackNote(const TWebResource& Resource, const std::string& Language) {
+    const std::string name = XmlEscape(Resource.Path.substr(Resource.Path.rfind('/') + 1));
+    return std::string(kXmlDeclaration) +
+           "<!DOCTYPE html>\n<html xmlns=\"http://www.w3.org/1999/xhtml\"" +
+           Attribute("xml:lang", Language) + Attribute("lang", Language) +
+           ">\n<head>\n<meta charset=\"utf-8\"/>\n<title>" + name +
+           "</title>\n</head>\n<body>\n<p>Файл «" + name + "» (" + XmlEscape(Resource.MediaType) +
+           ") хранится в книге без изменений, но эта программа чтения не умеет его "
+           "открыть.</p>\n</body>\n</html>\n";
 }
 
 std::string EpubContentProperties(const std::string& Document) {
@@ -106,9 +148,16 @@ std::string EpubPackageDocument(const TWebManifest& Manifest, const TEpubInfo& I
         addDocument(page.Path, !page.SubPage);
     for (const TWebResource& resource : Manifest.Resources) {
         if (!listed.insert(resource.Path).second) continue;
-        opf += "    <item" + Attribute("id", ItemId(++n)) +
-               Attribute("href", UrlPath(resource.Path)) +
-               Attribute("media-type", resource.MediaType) + "/>\n";
+        const std::string id = ItemId(++n);
+        const TEpubFallback* fallback = FallbackOf(Info, resource.Path);
+        opf += "    <item" + Attribute("id", id) + Attribute("href", UrlPath(resource.Path)) +
+               Attribute("media-type", resource.MediaType) +
+               (fallback ? Attribute("fallback", id + "-note") : "") + "/>\n";
+        if (!fallback) continue;
+        opf += "    <item" + Attribute("id", id + "-note") +
+               Attribute("href", UrlPath(fallback->Note)) +
+               " media-type=\"application/xhtml+xml\"/>\n";
+        spine += "    <itemref" + Attribute("idref", id) + " linear=\"no\"/>\n";
     }
     opf += "  </manifest>\n  <spine>\n" + spine + "  </spine>\n</package>\n";
     return opf;

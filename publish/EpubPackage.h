@@ -14,6 +14,16 @@
 inline constexpr const char* kEpubContentFolder = "EPUB/";
 inline constexpr const char* kEpubPackageName = "package.opf";
 
+// A file of a type EPUB reading systems need not open (a WAV or AVI clip, a
+// document a link names) and the note shown in its place where one cannot.
+// The file stays in the book unchanged; the package names the note as its
+// fallback and puts the file in the spine, out of the linear reading, so
+// that the pages' links and players may point at it.
+struct TEpubFallback {
+    std::string Resource; // the file's path, relative to the content folder
+    std::string Note;     // the note document's path
+};
+
 // What the package says beyond the manifest.
 struct TEpubInfo {
     std::string Identifier; // e.g. "urn:uuid:…"
@@ -23,11 +33,19 @@ struct TEpubInfo {
     // the features it uses that a reading system must know of ("svg",
     // "scripted", "mathml"), space separated.
     std::vector<std::pair<std::string, std::string>> Properties;
+    std::vector<TEpubFallback> Fallbacks;
 };
 
 std::string EpubContainerXml();
 std::string EpubPackageDocument(const TWebManifest& Manifest, const TEpubInfo& Info);
 std::string EpubNavDocument(const TWebManifest& Manifest);
+
+// Whether every EPUB reading system opens files of MediaType (pictures,
+// MP3/MP4/Ogg sound, style sheets, fonts, content documents).
+bool IsEpubCoreMediaType(const std::string& MediaType);
+// The note shown in place of a file a reading system cannot open: its name,
+// its type and that it is kept in the book as it is.
+std::string EpubFallbackNote(const TWebResource& Resource, const std::string& Language);
 
 // The properties a content document's markup calls for (see TEpubInfo).
 std::string EpubContentProperties(const std::string& Document);

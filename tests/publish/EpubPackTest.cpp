@@ -165,6 +165,40 @@ TEST(EpubPack, IdentifierFollowsTheBookNotThePackingTime) {
     EXPECT_NE(Identifier(dir.File("e.epub")), id);
 }
 
+TEST(EpubPack, FilesReadersNeedNotOpenGetANoteInTheirPlace) {
+    TTempDir dir;
+    const TWebManifest m = WriteTestEdition(dir.File("web"));
+    std::string error;
+    ASSERT_TRUE(Pack(dir.File("web"), m, dir.File("book.epub"), error)) << error;
+    const auto entries = Entries(dir.File("book.epub"));
+    const std::string opf = EntryText(entries, "EPUB/package.opf");
+    // The clip and the document stay, each with a note of its own as its
+    // fallback, and stand in the spine out of the linear reading.
+    std::smatch wav, doc;
+    ASSERT_TRUE(std::regex_search(
+        opf, wav,
+        std::regex("<item id=\"(item\\d+)\" href=\"media/tone.wav\" media-type=\"audio/wav\" "
+                   "fallback=\"(item\\d+-note)\"/>\\s*<item id=\"\\2\" href=\"([^\"]+)\" "
+                   "media-type=\"application/xhtml\\+xml\"/>")))
+        << opf;
+    ASSERT_TRUE(std::regex_search(
+        opf, doc,
+        std::regex("href=\"files/task.doc\" media-type=\"application/msword\" "
+                   "fallback=\"item\\d+-note\"/>\\s*<item id=\"item\\d+-note\" href=\"([^\"]+)\"")))
+        << opf;
+    EXPECT_NE(wav[3].str(), doc[1].str());
+    EXPECT_NE(opf.find("<itemref idref=\"" + wav[1].str() + "\" linear=\"no\"/>"),
+              std::string::npos);
+    const std::string note = EntryText(entries, "EPUB/" + wav[3].str());
+    EXPECT_NE(note.find("«tone.wav» (audio/wav)"), std::string::npos) << note;
+    EXPECT_NE(EntryText(entries, "EPUB/" + doc[1].str()).find("«task.doc»"), std::string::npos);
+    EXPECT_EQ(EntryText(entries, "EPUB/media/tone.wav"),
+              ReadFileBytes(dir.File("web/media/tone.wav")));
+    // Pictures and style sheets every reader opens have none.
+    EXPECT_NE(opf.find("href=\"pictures/lens.png\" media-type=\"image/png\"/>"), std::string::npos);
+    EXPECT_NE(opf.find("href=\"style.css\" media-type=\"text/css\"/>"), std::string::npos);
+}
+
 TEST(EpubPack, NavigationNameAvoidsAnEditionFile) {
     TTempDir dir;
     TWebManifest m = WriteTestEdition(dir.File("web"));

@@ -41,7 +41,8 @@ TWebManifest WriteTestEdition(const std::string& Dir) {
     m.Resources = {{"style.css", "text/css"},
                    {"pictures/lens.png", "image/png"},
                    {"pictures/drawing.svg", "image/svg+xml"},
-                   {"media/tone.wav", "audio/wav"}};
+                   {"media/tone.wav", "audio/wav"},
+                   {"files/task.doc", "application/msword"}};
     WriteEditionFile(Dir, "index.xhtml",
                      "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!DOCTYPE html>\n"
                      "<html xmlns=\"http://www.w3.org/1999/xhtml\"><head><title>Содержание"
@@ -56,12 +57,14 @@ TWebManifest WriteTestEdition(const std::string& Dir) {
                      Page("Свет", "<p>Свет — это <a href=\"p0100.xhtml\">волна</a>.</p>"
                                   "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"10\" "
                                   "height=\"10\"><rect width=\"10\" height=\"10\"/></svg>"
-                                  "<audio controls=\"controls\" src=\"../media/tone.wav\">"
-                                  "звук</audio>"));
+                                  "<audio controls=\"controls\"><source src=\"../media/tone.wav\" "
+                                  "type=\"audio/wav\"/><a href=\"../media/tone.wav\">tone.wav</a>"
+                                  "</audio><a href=\"../files/task.doc\">Задание</a>"));
     WriteEditionFile(Dir, m.Pages[2].Path,
                      Page("Фокус", "<p>Фокус.</p><img src=\"../pictures/drawing.svg\" "
                                    "alt=\"чертёж\"/>"));
     WriteEditionFile(Dir, m.Pages[3].Path, Page("Без названия", "<p>Страница без названия.</p>"));
+    WriteEditionFile(Dir, "files/task.doc", "задание");
     WriteEditionFile(Dir, "style.css", "body { margin: 0; }\n");
     WriteEditionFile(Dir, "pictures/lens.png", std::string(std::begin(kPng), std::end(kPng)));
     WriteEditionFile(Dir, "pictures/drawing.svg",
