@@ -87,7 +87,7 @@ private:
     TWebPageView FView;
     std::vector<std::string> FPagePaths; // parallel to the book's items
     std::map<const TPLBDataItem*, size_t> FItemIndex;
-    std::map<AnsiString, std::shared_ptr<const std::string>> FBytes;
+    std::map<std::string, std::shared_ptr<const std::string>> FBytes; // by source
     std::string FBackground; // CSS of the page being written
 };
 
@@ -133,11 +133,16 @@ const TPLBDataItem* TEditionWriter::SubPage(int32_t Number) const {
 
 // The stored picture's bytes, from its start to the end recorded before it,
 // when that range lies inside the store; else the file in the book's folder.
+// The stored picture's bytes, from its start to the end recorded before it,
+// when that range lies inside the store; else the file in the book's folder.
+// The store finds names without regard to letter case, the folder may hold
+// names that differ only in it: each source is read once.
 std::shared_ptr<const std::string> TEditionWriter::PictureBytes(const AnsiString& Name) {
-    const AnsiString key = AnsiLowerCase(Name);
+    const int64_t start = FStore.FindPicture(Name);
+    const std::string file = start > 0 ? std::string() : FFiles.BookFilePath(Name);
+    const std::string key = start > 0 ? "store:" + std::to_string(start) : "file:" + file;
     if (const auto found = FBytes.find(key); found != FBytes.end()) return found->second;
     std::shared_ptr<const std::string> bytes;
-    const int64_t start = FStore.FindPicture(Name);
     if (start > 0 && FStore.Data) {
         for (int i = 0; i < FStore.Count(); ++i) {
             if (FStore.Offsets[static_cast<size_t>(i)] != start) continue;
@@ -147,8 +152,9 @@ std::shared_ptr<const std::string> TEditionWriter::PictureBytes(const AnsiString
                                                             static_cast<size_t>(end - start));
             break;
         }
+    } else if (!file.empty()) {
+        bytes = FFiles.BookFileBytes(Name);
     }
-    if (!bytes) bytes = FFiles.BookFileBytes(Name);
     FBytes[key] = bytes;
     return bytes;
 }

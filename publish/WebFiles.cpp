@@ -57,10 +57,15 @@ std::string MediaTypeOf(const std::string& FileName) {
 TWebFiles::TWebFiles(std::string OutDir, TOutputNames& Names, std::string BookFolder)
     : FOutDir(std::move(OutDir)), FNames(Names), FBookFolder(std::move(BookFolder)) {}
 
-std::shared_ptr<const std::string> TWebFiles::BookFileBytes(const AnsiString& Name) const {
-    if (Name.empty()) return nullptr;
+std::string TWebFiles::BookFilePath(const AnsiString& Name) const {
+    if (Name.empty()) return "";
     const std::string path = ResolveWindowsName(Name, FBookFolder);
-    if (path.empty() || !FileExists(path)) return nullptr;
+    return !path.empty() && FileExists(path) ? path : "";
+}
+
+std::shared_ptr<const std::string> TWebFiles::BookFileBytes(const AnsiString& Name) const {
+    const std::string path = BookFilePath(Name);
+    if (path.empty()) return nullptr;
     auto bytes = std::make_shared<std::string>();
     if (!ReadFile(path, *bytes)) return nullptr;
     return bytes;

@@ -17,6 +17,8 @@ class TWebFiles {
 public:
     TWebFiles(std::string OutDir, TOutputNames& Names, std::string BookFolder);
 
+    // The native path of a file the book names; "" when there is none.
+    std::string BookFilePath(const AnsiString& Name) const;
     // The bytes of a file the book names; null when there is none (or it is
     // not a plain file of at most 256 MiB).
     std::shared_ptr<const std::string> BookFileBytes(const AnsiString& Name) const;

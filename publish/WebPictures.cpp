@@ -74,19 +74,23 @@ void TWebPictures::PostPng(const AnsiString& Name, std::shared_ptr<const std::st
     });
 }
 
+// One file per source: a picture of the store or of the book's folder (the
+// same bytes however its name is written), a vector picture per script.
 std::string TWebPictures::PictureFile(const THyperMacros& Macros) {
     if (!Macros.Picture || !Macros.Picture->Graphic()) return "";
     const TGraphic& graphic = *Macros.Picture->Graphic();
-    const auto* metafile = dynamic_cast<const TMetafile*>(&graphic);
-    const AnsiString key = (metafile ? "m:" : "r:") + AnsiLowerCase(Macros.FileName);
+    const bool vector = AnsiSameText(Macros.Name, "vector_picture");
+    auto bytes = vector || !FBytes ? nullptr : FBytes(Macros.FileName);
+    if (!vector && !bytes) return "";
+    char source[32];
+    std::snprintf(source, sizeof source, "%p", static_cast<const void*>(bytes.get()));
+    const AnsiString key = vector ? "v:" + Macros.Body : AnsiString(source);
     if (const auto found = FWritten.find(key); found != FWritten.end()) return found->second;
-    const std::string stem = Cp1251ToUtf8(Macros.FileName);
+    const std::string stem = vector ? "vector" : Cp1251ToUtf8(Macros.FileName);
     std::string path;
-    if (metafile) {
+    if (dynamic_cast<const TMetafile*>(&graphic)) {
         path = WriteSvgFile(stem, Svg(graphic, graphic.Width(), graphic.Height(), nullptr, {}));
     } else {
-        auto bytes = FBytes ? FBytes(Macros.FileName) : nullptr;
-        if (!bytes) return "";
         path = FNames.Take("pictures", stem, ".png");
         PostPng(Macros.FileName, std::move(bytes), path);
         FResources.push_back({path, "image/png"});

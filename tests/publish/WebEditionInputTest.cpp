@@ -1,0 +1,191 @@
+// Books made to break the web edition: names that try to leave the output
+// folder or differ only in letter case, links to missing pages and files.
+#include "WebEditionChecks.h"
+#include "data/Data.h"
+#include "platform/base/Cp1251.h"
+#include "publish/WebEdition.h"
+#include "support/TestFiles.h"
+
+#include <QImage>
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct TBook {
+    THeadlessProgress Progress;
+    TPLBData Data{&Progress.Record};
+    TPLBHTP Pictures;
+
+    TPLBDataItem& Add(int Number, const std::string& Title, const std::string& Markup) {
+        auto item = std::make_unique<TPLBDataItem>();
+        item->Number = Number;
+        item->Title = Utf8ToCp1251(Title);
+        item->Lines.SetText(Utf8ToCp1251(Markup));
+        Data.Items.push_back(std::move(item));
+        return *Data.Items.back();
+    }
+};
+
+void AddReaction(TPLBDataItem& Item, int Link, int Target, const std::string& Shell = "") {
+    auto r = std::make_unique<TPLBReaction>();
+    r->LinkNumber = Link;
+    r->Target = Target;
+    r->ShellFile = Utf8ToCp1251(Shell);
+    Item.Reactions.push_back(std::move(r));
+}
+
+void SavePicture(const std::string& Path, int Width, int Height) {
+    QImage image(Width, Height, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    ASSERT_TRUE(image.save(QString::fromStdString(Path), "BMP"));
+}
+
+std::vector<std::string> FilesUnder(const std::string& Dir) {
+    std::vector<std::string> files;
+    for (const auto& entry : fs::recursive_directory_iterator(Dir))
+        if (entry.is_regular_file()) files.push_back(fs::relative(entry.path(), Dir).string());
+    return files;
+}
+
+bool Export(const TBook& Book, const std::string& Out, const std::string& BookFolder,
+            TWebManifest& Manifest) {
+    TWebOptions options;
+    options.BookFolder = BookFolder;
+    std::string error;
+    const bool written = WriteWebEdition(Book.Data, Book.Pictures, Out, options, Manifest, error);
+    EXPECT_TRUE(written) << error;
+    return written;
+}
+
+TEST(WebEditionInput, NamesThatTryToLeaveTheFolderStayInside) {
+    TTempDir temp;
+    const std::string bookDir = temp.File("book/inner");
+    fs::create_directories(bookDir);
+    // A picture beside the book's folder, which "..\" reaches.
+    SavePicture(temp.File("book/outside.bmp"), 5, 4);
+    SavePicture(bookDir + "/ok.bmp", 3, 2);
+    TBook book;
+    book.Add(1, "..\\..\\evil",
+             "<macros=picture>..\\outside.bmp</macros> "
+             "<macros=picture>C:\\ok.bmp</macros> text");
+    book.Add(-7, "a/b:c*?", "two");
+    TWebManifest manifest;
+    const std::string out = temp.File("out/site");
+    ASSERT_TRUE(Export(book, out, bookDir, manifest));
+    // Only the edition's folder was written to.
+    for (const auto& entry : fs::directory_iterator(temp.File("out")))
+        EXPECT_EQ(entry.path().filename(), "site");
+    for (const TWebPage& page : manifest.Pages) {
+        EXPECT_EQ(page.Path.find(".."), std::string::npos) << page.Path;
+        EXPECT_EQ(page.Path.rfind("pages/", 0), 0u) << page.Path;
+    }
+    const std::vector<std::string> files = FilesUnder(out);
+    for (const std::string& file : files)
+        EXPECT_EQ(file.find(".."), std::string::npos) << file;
+    // The picture the folder's name reaches is written under a plain name;
+    // the one on a drive is looked for from the root, as the viewer does, and
+    // is not there.
+    std::vector<std::string> pngs;
+    for (const TWebResource& r : manifest.Resources)
+        if (r.MediaType == "image/png") pngs.push_back(r.Path);
+    ASSERT_EQ(pngs.size(), 1u);
+    EXPECT_EQ(pngs[0], "pictures/outside.bmp.png");
+    for (const std::string& png : pngs) {
+        EXPECT_EQ(png.rfind("pictures/", 0), 0u);
+        EXPECT_EQ(png.find('\\'), std::string::npos);
+        EXPECT_EQ(png.find(':'), std::string::npos);
+    }
+}
+
+TEST(WebEditionInput, NamesDifferingOnlyInLetterCaseBothSurvive) {
+    TTempDir temp;
+    SavePicture(temp.File("Lens.bmp"), 7, 3);
+    SavePicture(temp.File("lens.bmp"), 2, 9);
+    TBook book;
+    book.Add(1, "One", "<macros=picture>Lens.bmp</macros> <macros=picture>lens.bmp</macros>");
+    TWebManifest manifest;
+    const std::string out = temp.File("site");
+    ASSERT_TRUE(Export(book, out, temp.Path(), manifest));
+    std::vector<std::pair<int, int>> sizes;
+    std::vector<std::string> folded;
+    for (const TWebResource& r : manifest.Resources) {
+        if (r.MediaType != "image/png") continue;
+        const QImage image(QString::fromStdString(out + "/" + r.Path));
+        sizes.emplace_back(image.width(), image.height());
+        folded.push_back(QString::fromStdString(r.Path).toLower().toStdString());
+    }
+    ASSERT_EQ(sizes.size(), 2u);
+    EXPECT_NE(folded[0], folded[1]);
+    std::sort(sizes.begin(), sizes.end());
+    EXPECT_EQ(sizes[0], std::make_pair(2, 9));
+    EXPECT_EQ(sizes[1], std::make_pair(7, 3));
+}
+
+TEST(WebEditionInput, LinksToMissingPagesAndFilesAreWrittenAsText) {
+    TTempDir temp;
+    WriteFileBytes(temp.File("notes.txt"), "notes");
+    TBook book;
+    TPLBDataItem& first = book.Add(1, "First",
+                                   "<a=1>missing</a> <a=2>file</a> <a=3>web</a> <a=4>gone</a> "
+                                   "<a=5>next</a> <a=9>no reaction</a>");
+    AddReaction(first, 1, 99);
+    AddReaction(first, 2, 0, "notes.txt");
+    AddReaction(first, 3, 0, "https://example.org/a?b=1&c=2");
+    AddReaction(first, 4, 0, "..\\..\\etc\\passwd-not-here");
+    AddReaction(first, 5, 2);
+    book.Add(2, "Second", "<macros=media_file>10;10;nothing.wav</macros>second");
+    TWebManifest manifest;
+    const std::string out = temp.File("site");
+    ASSERT_TRUE(Export(book, out, temp.Path(), manifest));
+    const TWebDocumentScan scan =
+        ScanWebDocument(ReadFileBytes(out + "/" + manifest.Pages[0].Path));
+    ASSERT_TRUE(scan.WellFormed) << scan.Error;
+    std::vector<std::string> links;
+    for (const std::string& ref : scan.References)
+        if (ref.find("style.css") == std::string::npos &&
+            ref.find("index.html") == std::string::npos)
+            links.push_back(ref);
+    EXPECT_EQ(links, (std::vector<std::string>{"../files/notes.txt",
+                                               "https://example.org/a?b=1&c=2", "p0002.html"}));
+    EXPECT_TRUE(fs::is_regular_file(out + "/files/notes.txt"));
+    EXPECT_EQ(scan.PageText, "missing file web gone next no reaction");
+    const TWebDocumentScan second =
+        ScanWebDocument(ReadFileBytes(out + "/" + manifest.Pages[1].Path));
+    EXPECT_TRUE(second.WellFormed);
+    EXPECT_EQ(second.PageText, "second");
+}
+
+TEST(WebEditionInput, MarkupCharactersInTextAndTitlesStayText) {
+    TTempDir temp;
+    TBook book;
+    book.Data.Title = Utf8ToCp1251("Книга <&> \"кавычки\"");
+    book.Add(1, "<script>alert(1)</script>", "a &lt; b & c > d ]]> \x01 e");
+    TWebManifest manifest;
+    const std::string out = temp.File("site");
+    ASSERT_TRUE(Export(book, out, temp.Path(), manifest));
+    EXPECT_EQ(manifest.Title, "Книга <&> \"кавычки\"");
+    for (const std::string& doc : {manifest.Index, manifest.Pages[0].Path}) {
+        const std::string text = ReadFileBytes(out + "/" + doc);
+        EXPECT_EQ(text.find("<script"), std::string::npos) << doc;
+        EXPECT_TRUE(ScanWebDocument(text).WellFormed) << doc;
+    }
+    EXPECT_EQ(ScanWebDocument(ReadFileBytes(out + "/" + manifest.Pages[0].Path)).PageText,
+              "a &lt; b & c > d ]]> e");
+}
+
+TEST(WebEditionInput, AnOutputFolderThatCannotBeMadeFails) {
+    TTempDir temp;
+    WriteFileBytes(temp.File("file"), "x");
+    TBook book;
+    book.Add(1, "One", "text");
+    TWebManifest manifest;
+    std::string error;
+    EXPECT_FALSE(WriteWebEdition(book.Data, book.Pictures, temp.File("file/site"), TWebOptions{},
+                                 manifest, error));
+    EXPECT_NE(error.find("cannot create"), std::string::npos) << error;
+}
+
+} // namespace
