@@ -29,27 +29,16 @@ void TVideoSurface::SetPanel(QWidget* Panel, const TRect& Rect) {
         if (FPanel) FPanel->removeEventFilter(FResizeFilter.get());
         delete FVideo.data();
         FPanel = Panel;
-        if (Panel) {
-            MakeVideo();
-            Panel->installEventFilter(FResizeFilter.get());
-        }
+        if (Panel) Panel->installEventFilter(FResizeFilter.get());
     }
     Place();
 }
 
 QVideoWidget* TVideoSurface::Release() {
     QVideoWidget* video = FVideo;
-    if (!video) return nullptr;
-    video->hide();
-    MakeVideo();
-    Place();
+    if (video) video->hide();
+    FVideo = nullptr;
     return video;
-}
-
-void TVideoSurface::MakeVideo() {
-    FVideo = new QVideoWidget(FPanel);
-    FVideo->setAttribute(Qt::WA_TransparentForMouseEvents);
-    FVideo->hide();
 }
 
 void TVideoSurface::SetShown(bool Value) {
@@ -57,7 +46,12 @@ void TVideoSurface::SetShown(bool Value) {
     Place();
 }
 
-QVideoWidget* TVideoSurface::Output() const {
+QVideoWidget* TVideoSurface::Output() {
+    if (!FVideo && FPanel) {
+        FVideo = new QVideoWidget(FPanel);
+        FVideo->setAttribute(Qt::WA_TransparentForMouseEvents);
+        Place();
+    }
     return FVideo;
 }
 

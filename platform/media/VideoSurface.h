@@ -12,7 +12,9 @@ class QWidget;
 // The video widget of a media player on its display panel: a child of the
 // panel placed at a rectangle (the whole panel, following its size, when the
 // rectangle is empty), shown only while there is a clip with pictures. The
-// widget goes with the panel; the surface deletes it when it leaves a panel.
+// widget is made when a player first asks for it (making one starts the media
+// framework, which a window without clips need not wait for). It goes with the
+// panel; the surface deletes it when it leaves a panel.
 class TVideoSurface {
 public:
     TVideoSurface();
@@ -26,14 +28,13 @@ public:
     void SetShown(bool Value);
     QWidget* Panel() const { return FPanel; }
     // What the player renders into: the video widget, or none without a panel.
-    QVideoWidget* Output() const;
-    // Hands the video widget, hidden, to a player that is going away, and puts
-    // a fresh one on the panel for the next clip; null without a panel.
+    QVideoWidget* Output();
+    // Hands the video widget, hidden, to a player that is going away; the next
+    // clip gets a fresh one. Null when there is none.
     QVideoWidget* Release();
 
 private:
     class TResizeFilter;
-    void MakeVideo();
     void Place();
 
     QPointer<QWidget> FPanel;

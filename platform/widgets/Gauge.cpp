@@ -7,6 +7,9 @@
 
 TGauge::TGauge(QWidget* Parent)
     : QWidget(Parent), FForeColor(WidgetPalette::Highlight()), FBackColor(WidgetPalette::Window()) {
+    FFrameTimer.setSingleShot(true);
+    FFrameTimer.setTimerType(Qt::PreciseTimer);
+    connect(&FFrameTimer, &QTimer::timeout, this, qOverload<>(&QWidget::update));
 }
 
 void TGauge::SetMaxValue(int64_t Value) {
@@ -24,7 +27,15 @@ void TGauge::SetProgress(int64_t Value) {
     const int oldBar = BarWidth(rect().width() - 2);
     FProgress = Value;
     // A long load reports thousands of steps: only a change that shows is drawn.
-    if (PercentDone() != oldPercent || BarWidth(rect().width() - 2) != oldBar) update();
+    if (PercentDone() != oldPercent || BarWidth(rect().width() - 2) != oldBar) UpdateInFrame();
+}
+
+void TGauge::UpdateInFrame() {
+    const qint64 since = FLastPaint.isValid() ? FLastPaint.elapsed() : FrameMs;
+    if (since >= FrameMs)
+        update();
+    else if (!FFrameTimer.isActive())
+        FFrameTimer.start(static_cast<int>(FrameMs - since));
 }
 
 int TGauge::PercentDone() const {
@@ -50,6 +61,8 @@ void TGauge::SetBackColor(const QColor& Value) {
 }
 
 void TGauge::paintEvent(QPaintEvent*) {
+    FLastPaint.start();
+    FFrameTimer.stop(); // this painting shows what it was to show
     QPainter painter(this);
     const QRect outer = rect();
     painter.setPen(WidgetPalette::WindowFrame());

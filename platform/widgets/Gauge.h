@@ -3,11 +3,15 @@
 #include "platform/widgets/WidgetControls.h"
 
 #include <QColor>
+#include <QElapsedTimer>
+#include <QTimer>
 #include <QWidget>
 #include <cstdint>
 
 // A progress gauge: a horizontal bar in ForeColor on BackColor inside a single
 // border, with the percentage done written across it. The minimum is 0.
+// Progress is drawn at most once a frame (FrameMs): a load that reports
+// thousands of steps would otherwise spend its time drawing them.
 class TGauge : public QWidget, public TWidgetBased<TGaugeControl> {
     Q_OBJECT
 
@@ -22,6 +26,7 @@ public:
     void SetProgress(int64_t Value) override;
     // Whole percent of the maximum reached (0 while the maximum is 0).
     int PercentDone() const;
+    static constexpr int FrameMs = 16;
 
     QColor ForeColor() const { return FForeColor; }
     void SetForeColor(const QColor& Value);
@@ -35,9 +40,13 @@ protected:
 private:
     // The filled part of a bar InnerWidth pixels wide.
     int BarWidth(int InnerWidth) const;
+    // Asks for a painting now, or at the next frame when one was just drawn.
+    void UpdateInFrame();
 
     int64_t FMaxValue = 100;
     int64_t FProgress = 0;
     QColor FForeColor;
     QColor FBackColor;
+    QElapsedTimer FLastPaint;
+    QTimer FFrameTimer;
 };

@@ -11,6 +11,7 @@
 #include "platform/widgets/WidgetControls.h"
 #include "platform/widgets/WidgetPalette.h"
 #include <QApplication>
+#include <QElapsedTimer>
 
 #include <QLabel>
 #include <QTest>
@@ -74,32 +75,46 @@ TEST(Gauge, KeepsItsPositionWithinTheRange) {
     EXPECT_EQ(gauge.PercentDone(), 25);
 }
 
-// Counts the paintings of a gauge.
+// Counts the paintings of a gauge, with what each showed and when.
 class TCountedGauge : public TGauge {
 public:
     int Paints = 0;
+    int LastPercent = -1;
+    std::vector<qint64> Moments;
+    QElapsedTimer Clock;
 
 protected:
     void paintEvent(QPaintEvent* Event) override {
         ++Paints;
+        LastPercent = PercentDone();
+        Moments.push_back(Clock.nsecsElapsed());
         TGauge::paintEvent(Event);
     }
 };
 
-TEST(Gauge, DrawsOnlyChangesThatShow) {
+TEST(Gauge, DrawsOnlyChangesThatShowAtMostOnceAFrame) {
     TCountedGauge gauge;
+    gauge.Clock.start();
     gauge.resize(229, 21);
     gauge.SetMaxValue(30000);
     gauge.show();
     QApplication::processEvents();
     gauge.Paints = 0;
+    gauge.Moments.clear();
     for (int step = 1; step <= 30000; ++step) {
         gauge.SetProgress(step);
         QApplication::processEvents();
+        if (step % 3000 == 0) QTest::qWait(TGauge::FrameMs + 5); // a slow stretch
     }
-    // A bar 227 pixels wide and 100 percent steps: far fewer than 30,000.
-    EXPECT_GT(gauge.Paints, 100);
+    // A bar 227 pixels wide and 100 percent steps at most, drawn a frame apart.
+    EXPECT_GE(gauge.Paints, 10);
     EXPECT_LE(gauge.Paints, 227 + 100);
+    for (size_t i = 1; i < gauge.Moments.size(); ++i)
+        EXPECT_GE(gauge.Moments[i] - gauge.Moments[i - 1], (TGauge::FrameMs - 1) * 1'000'000LL)
+            << "paint " << i;
+    // The last change is drawn once its frame comes.
+    QTest::qWait(TGauge::FrameMs * 3);
+    EXPECT_EQ(gauge.LastPercent, 100);
     EXPECT_EQ(gauge.PercentDone(), 100);
 }
 
