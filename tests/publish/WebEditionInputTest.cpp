@@ -189,3 +189,55 @@ TEST(WebEditionInput, AnOutputFolderThatCannotBeMadeFails) {
 }
 
 } // namespace
+
+namespace {
+
+// The page area of the only page of a one-page book.
+std::string ExportOnePage(const std::string& Markup, TWebDocumentScan& Scan) {
+    TTempDir temp;
+    TBook book;
+    TPLBDataItem& page = book.Add(1, "One", Markup);
+    AddReaction(page, 1, 1);
+    TWebManifest manifest;
+    const std::string out = temp.File("site");
+    if (!Export(book, out, temp.Path(), manifest)) return "";
+    const std::string text = ReadFileBytes(out + "/" + manifest.Pages[0].Path);
+    Scan = ScanWebDocument(text);
+    const size_t start = text.find("<div class=\"plb-page\"");
+    return start == std::string::npos ? "" : text.substr(start);
+}
+
+TEST(WebEditionInput, WordsKeepTheirJoinsStylesAndShifts) {
+    TWebDocumentScan scan;
+    const std::string page = ExportOnePage("n<sub>1</sub> <b>bold</b>word <i>it</i> <a=1>link</a> "
+                                           "<up=5>a<up=5>b<down=10>c <right=7>d",
+                                           scan);
+    ASSERT_TRUE(scan.WellFormed) << scan.Error;
+    // A shifted word is joined to the one before it, as the viewer sets it.
+    EXPECT_EQ(scan.PageText, "n1 boldword it link abcd");
+    EXPECT_NE(page.find("n<sub>1</sub>"), std::string::npos) << page;
+    EXPECT_NE(page.find("font-weight:700;color:#000000\">bold</span>word"), std::string::npos)
+        << page;
+    EXPECT_NE(page.find("font-style:italic"), std::string::npos) << page;
+    EXPECT_NE(page.find("<a href=\"p0001.html\"><span style=\""), std::string::npos) << page;
+    EXPECT_NE(page.find("text-decoration:underline;color:#0000ff\">link</span></a>"),
+              std::string::npos)
+        << page;
+    // Vertical shifts add up along the line; a horizontal one moves its word.
+    EXPECT_NE(page.find("top:-5px\">a</span>"), std::string::npos) << page;
+    EXPECT_NE(page.find("top:-10px\">b</span>c"), std::string::npos) << page;
+    EXPECT_NE(page.find("margin-left:7px\">d</span>"), std::string::npos) << page;
+}
+
+TEST(WebEditionInput, ParagraphsLineBreaksAndAlignment) {
+    TWebDocumentScan scan;
+    const std::string page =
+        ExportOnePage("<align=center>one<line>two<p><align=right>three</align><p>four", scan);
+    ASSERT_TRUE(scan.WellFormed) << scan.Error;
+    EXPECT_NE(page.find("<p style=\"text-align:center\">one<br/>two</p>"), std::string::npos)
+        << page;
+    EXPECT_NE(page.find("<p style=\"text-align:right\">three</p>"), std::string::npos) << page;
+    EXPECT_NE(page.find("<p style=\"text-align:justify\">four</p>"), std::string::npos) << page;
+}
+
+} // namespace
