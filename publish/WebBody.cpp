@@ -8,6 +8,7 @@
 #include "publish/HtmlText.h"
 
 #include <map>
+#include <tuple>
 
 namespace {
 
@@ -29,8 +30,8 @@ struct TRunKey {
 
 class TBodyWriter {
 public:
-    TBodyWriter(const THyperStyle& Default, const TWebBodyLinks& Links)
-        : FDefault(Default), FDefaultCss(CssWordStyle(Default)), FLinks(Links) {}
+    TBodyWriter(const THyperStyle& Default, const TWebBodyLinks& Links, TWebClasses& Classes)
+        : FDefault(Default), FDefaultCss(CssWordStyle(Default)), FLinks(Links), FClasses(Classes) {}
 
     void String(const THyperString& Text);
     std::string Finish() {
@@ -51,6 +52,7 @@ private:
     const THyperStyle& FDefault;
     std::string FDefaultCss;
     const TWebBodyLinks& FLinks;
+    TWebClasses& FClasses;
     std::string FOut;
     bool FInParagraph = false;
     bool FRunOpen = false;
@@ -58,7 +60,7 @@ private:
     int FShiftY = 0;          // the vertical shift reached on the line
     TRunKey FRun;
     std::string FRunClose;
-    std::map<std::pair<const THyperStyle*, bool>, std::string> FCss;
+    std::map<std::tuple<const THyperStyle*, bool, bool>, std::string> FCss;
 };
 
 void TBodyWriter::OpenParagraph(const THyperWord& First) {
@@ -77,7 +79,7 @@ void TBodyWriter::CloseParagraph() {
 
 std::string TBodyWriter::RunCss(const TRunKey& Key) {
     const bool link = Key.LinkId != -1;
-    std::string& css = FCss[{Key.Style, link}];
+    std::string& css = FCss[{Key.Style, link, Key.IndexKind != 0}];
     if (css.empty()) {
         // A link is drawn in the link colour, underlined unless it is an index.
         std::string full = CssWordStyle(*Key.Style);
@@ -108,7 +110,9 @@ void TBodyWriter::OpenRun(const TRunKey& Key) {
             FRunClose = "</a>";
         }
     }
-    std::string css = RunCss(Key);
+    const std::string runCss = RunCss(Key);
+    const std::string cls = runCss.empty() ? std::string() : FClasses.ClassOf(runCss);
+    std::string css;
     if (Key.ShiftX)
         css += (css.empty() ? "" : ";") + std::string("margin-left:") + std::to_string(Key.ShiftX) +
                "px";
@@ -116,8 +120,9 @@ void TBodyWriter::OpenRun(const TRunKey& Key) {
         css += (css.empty() ? "" : ";") + std::string("position:relative;top:") +
                std::to_string(Key.ShiftY) + "px";
     const bool titled = FRunClose.empty() && Key.Hint && !Key.Hint->empty();
-    if (!css.empty() || titled) {
+    if (!cls.empty() || !css.empty() || titled) {
         FOut += "<span";
+        if (!cls.empty()) FOut += " class=\"" + cls + "\"";
         if (!css.empty()) FOut += " style=\"" + XmlEscape(css) + "\"";
         if (titled) FOut += " title=\"" + XmlText(*Key.Hint) + "\"";
         FOut += ">";
@@ -192,7 +197,7 @@ void TBodyWriter::SideBox(const THyperBorder& Box, const THyperStyle& Anchor) {
     if (first.Style && first.Style->Background())
         inner = " style=\"background-color:" + CssColor(first.Style->BackColor()) + "\"";
     FOut += "<div class=\"plb-side\" style=\"" + style + "\"><div" + inner + ">\n";
-    TBodyWriter writer(FDefault, FLinks);
+    TBodyWriter writer(FDefault, FLinks, FClasses);
     writer.String(*Box.Content);
     FOut += writer.Finish() + "</div></div>\n";
 }
@@ -207,9 +212,25 @@ void TBodyWriter::String(const THyperString& Text) {
 
 } // namespace
 
+std::string TWebClasses::ClassOf(const std::string& Css) {
+    std::string& name = FByCss[Css];
+    if (name.empty()) {
+        FRules.push_back(Css);
+        name = "s" + std::to_string(FRules.size());
+    }
+    return name;
+}
+
+std::string TWebClasses::Rules() const {
+    std::string rules;
+    for (size_t i = 0; i < FRules.size(); ++i)
+        rules += ".s" + std::to_string(i + 1) + " { " + FRules[i] + " }\n";
+    return rules;
+}
+
 std::string WebBody(const THyperString& Root, const THyperStyle& Default,
-                    const TWebBodyLinks& Links) {
-    TBodyWriter writer(Default, Links);
+                    const TWebBodyLinks& Links, TWebClasses& Classes) {
+    TBodyWriter writer(Default, Links, Classes);
     writer.String(Root);
     return writer.Finish();
 }

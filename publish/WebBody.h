@@ -1,7 +1,9 @@
 #pragma once
 
 #include <functional>
+#include <map>
 #include <string>
+#include <vector>
 
 class THyperMacros;
 class THyperString;
@@ -18,10 +20,24 @@ struct TWebBodyLinks {
     std::function<void(THyperMacros& Macros)> Background;
 };
 
+// The text styles of one document as classes of its own style sheet, so
+// that a style used by many runs is written once.
+class TWebClasses {
+public:
+    // The class name ("s1", "s2", ...) for the CSS declarations Css.
+    std::string ClassOf(const std::string& Css);
+    // The rules of every class given out, for the document's <style>.
+    std::string Rules() const;
+
+private:
+    std::map<std::string, std::string> FByCss;
+    std::vector<std::string> FRules;
+};
+
 // The XHTML of a page's interpreted text: paragraphs (<p>) aligned as their
 // first word's style says, line breaks, side boxes as floating columns,
 // words grouped into runs of one style (font, size, colour, background,
-// shift, hint) written as spans, indices as <sub>/<sup>, links as <a>.
+// shift, hint) written as spans of a class of Classes, indices as <sub>/<sup>, links as <a>.
 // Attributes equal to Default's are left to the page's own style.
 std::string WebBody(const THyperString& Root, const THyperStyle& Default,
-                    const TWebBodyLinks& Links);
+                    const TWebBodyLinks& Links, TWebClasses& Classes);

@@ -2,12 +2,15 @@
 
 #include "publish/HtmlText.h"
 
-std::string DocumentStart(const std::string& Title, const std::string& StyleHref) {
+std::string DocumentStart(const std::string& Title, const std::string& StyleHref,
+                          const std::string& Rules) {
     return "<!DOCTYPE html>\n"
            "<html xmlns=\"http://www.w3.org/1999/xhtml\" lang=\"ru\" xml:lang=\"ru\">\n"
            "<head>\n<meta charset=\"utf-8\"/>\n<title>" +
            XmlEscape(Title) + "</title>\n<link rel=\"stylesheet\" type=\"text/css\" href=\"" +
-           XmlEscape(StyleHref) + "\"/>\n</head>\n<body>\n";
+           XmlEscape(StyleHref) + "\"/>\n" +
+           (Rules.empty() ? "" : "<style type=\"text/css\">\n" + Rules + "</style>\n") +
+           "</head>\n<body>\n";
 }
 
 std::string DocumentEnd() {

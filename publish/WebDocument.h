@@ -6,8 +6,10 @@
 // read as HTML and EPUB reading systems as XML.
 
 // The document's start up to and including <body>: title (UTF-8, escaped
-// here) and the style sheet at StyleHref.
-std::string DocumentStart(const std::string& Title, const std::string& StyleHref);
+// here), the style sheet at StyleHref and the document's own style rules
+// (CSS that holds no markup characters).
+std::string DocumentStart(const std::string& Title, const std::string& StyleHref,
+                          const std::string& Rules = "");
 std::string DocumentEnd();
 
 // The edition's style sheet: page area, navigation bar, side boxes, and

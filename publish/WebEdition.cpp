@@ -89,6 +89,7 @@ private:
     std::map<const TPLBDataItem*, size_t> FItemIndex;
     std::map<std::string, std::shared_ptr<const std::string>> FBytes; // by source
     std::string FBackground; // CSS of the page being written
+    TWebClasses FClasses;    // the text styles of the page being written
 };
 
 std::string Title(const TPLBDataItem& Item) {
@@ -226,7 +227,7 @@ std::string TEditionWriter::PageBody(const TPLBDataItem& Item, std::vector<int32
         if (Macros.Kind == mkStretchedBackground)
             FBackground += ";background-repeat:no-repeat;background-size:100% 100%";
     };
-    return WebBody(*root, FView.PageStyle(), links);
+    return WebBody(*root, FView.PageStyle(), links, FClasses);
 }
 
 std::string TEditionWriter::Navigation(const TPLBDataItem& Item) {
@@ -251,6 +252,7 @@ std::string PageBox(const std::string& Class, const std::string& Style, const st
 std::string TEditionWriter::PageDocument(const TPLBDataItem& Item) {
     std::vector<int32_t> popups;
     FBackground.clear();
+    FClasses = TWebClasses{};
     const bool main = Item.SubPage == 0;
     std::string body = PageBody(Item, main ? &popups : nullptr);
     const std::string colour = "background-color:" + CssColor(Item.Color);
@@ -278,8 +280,8 @@ std::string TEditionWriter::PageDocument(const TPLBDataItem& Item) {
             "</div>\n";
     }
     if (!overlays.empty()) page.insert(page.size() - 7, overlays);
-    return DocumentStart(Title(Item), "../style.css") + (main ? Navigation(Item) : "") + page +
-           DocumentEnd();
+    return DocumentStart(Title(Item), "../style.css", FClasses.Rules()) +
+           (main ? Navigation(Item) : "") + page + DocumentEnd();
 }
 
 std::string TEditionWriter::IndexDocument() {

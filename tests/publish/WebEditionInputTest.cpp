@@ -203,8 +203,13 @@ std::string ExportOnePage(const std::string& Markup, TWebDocumentScan& Scan) {
     if (!Export(book, out, temp.Path(), manifest)) return "";
     const std::string text = ReadFileBytes(out + "/" + manifest.Pages[0].Path);
     Scan = ScanWebDocument(text);
+    // The document's style rules, then its page area.
+    const size_t rules = text.find("<style");
     const size_t start = text.find("<div class=\"plb-page\"");
-    return start == std::string::npos ? "" : text.substr(start);
+    if (start == std::string::npos) return "";
+    const std::string styles =
+        rules == std::string::npos ? "" : text.substr(rules, text.find("</style>") - rules);
+    return styles + text.substr(start);
 }
 
 TEST(WebEditionInput, WordsKeepTheirJoinsStylesAndShifts) {
@@ -216,13 +221,12 @@ TEST(WebEditionInput, WordsKeepTheirJoinsStylesAndShifts) {
     // A shifted word is joined to the one before it, as the viewer sets it.
     EXPECT_EQ(scan.PageText, "n1 boldword it link abcd");
     EXPECT_NE(page.find("n<sub>1</sub>"), std::string::npos) << page;
-    EXPECT_NE(page.find("font-weight:700;color:#000000\">bold</span>word"), std::string::npos)
-        << page;
+    EXPECT_NE(page.find("font-weight:700;color:#000000 }"), std::string::npos) << page;
+    EXPECT_NE(page.find("\">bold</span>word"), std::string::npos) << page;
     EXPECT_NE(page.find("font-style:italic"), std::string::npos) << page;
-    EXPECT_NE(page.find("<a href=\"p0001.html\"><span style=\""), std::string::npos) << page;
-    EXPECT_NE(page.find("text-decoration:underline;color:#0000ff\">link</span></a>"),
-              std::string::npos)
-        << page;
+    EXPECT_NE(page.find("<a href=\"p0001.html\"><span class=\"s"), std::string::npos) << page;
+    EXPECT_NE(page.find("text-decoration:underline;color:#0000ff }"), std::string::npos) << page;
+    EXPECT_NE(page.find("\">link</span></a>"), std::string::npos) << page;
     // Vertical shifts add up along the line; a horizontal one moves its word.
     EXPECT_NE(page.find("top:-5px\">a</span>"), std::string::npos) << page;
     EXPECT_NE(page.find("top:-10px\">b</span>c"), std::string::npos) << page;
