@@ -16,6 +16,7 @@
 #include "publish/WebPageView.h"
 #include "publish/WebPictures.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <map>
 #include <set>
@@ -214,6 +215,11 @@ std::string TEditionWriter::ObjectMarkup(THyperMacros& Macros, const TPLBDataIte
 }
 
 std::string TEditionWriter::PageBody(const TPLBDataItem& Item, std::vector<int32_t>* Popups) {
+    if (Item.SubPage)
+        FView.SetRealSize(std::clamp(Item.Bounds.Width, 30, PageWidth),
+                          std::clamp(Item.Bounds.Height, 30, PageHeight));
+    else
+        FView.SetRealSize(PageWidth, PageHeight);
     const std::unique_ptr<THyperString> root = FView.Interpret(Item.Lines);
     TWebBodyLinks links;
     links.Href = [&](int Id) { return LinkHref(Item, Id, Popups); };

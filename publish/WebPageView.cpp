@@ -44,6 +44,10 @@ std::unique_ptr<THyperString> TWebPageView::Interpret(const TStringList& Lines) 
     return InterpretMarkup(CompileMarkup(text), *this);
 }
 
+void TWebPageView::SetRealSize(int Width, int Height) {
+    FView->SetRealSize(Width, Height);
+}
+
 const THyperStyle& TWebPageView::PageStyle() {
     return FView->DefaultStyle();
 }

@@ -32,6 +32,9 @@ public:
     // the next call.
     std::unique_ptr<THyperString> Interpret(const TStringList& Lines);
     const THyperStyle& PageStyle();
+    // The size the page is interpreted for (percentages, side boxes and
+    // vector pictures follow it): the page area, or a sub-page's bounds.
+    void SetRealSize(int Width, int Height);
 
 private:
     THyperStyle& DefaultStyle() override;

@@ -100,6 +100,14 @@ TEST(WebEdition, SampleBookPagesAreWellFormedAndTheirLinksResolve) {
     }
     for (const TWebResource& r : e.Manifest.Resources)
         EXPECT_TRUE(fs::is_regular_file(e.Out() + "/" + r.Path)) << r.Path;
+    // The contents list every page and sub-page in book order.
+    std::vector<std::string> listed, pages;
+    for (const std::string& ref :
+         ScanWebDocument(ReadFileBytes(e.Out() + "/index.html")).References)
+        if (ref.rfind("pages/", 0) == 0) listed.push_back(ref);
+    for (const TWebPage& page : e.Manifest.Pages)
+        pages.push_back(page.Path);
+    EXPECT_EQ(listed, pages);
     CheckDocuments(e);
 }
 
