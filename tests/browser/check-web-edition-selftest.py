@@ -85,11 +85,9 @@ def write(root, files):
 
 
 def main():
-    browser, driver_path = checker.first_existing(checker.CHROMIUM), checker.first_existing(checker.CHROMEDRIVER)
-    if not browser or not driver_path:
-        print("skipped: chromium and chromedriver are needed (scripts/install-deps.sh)")
+    driver = checker.start_driver()
+    if not driver:
         return checker.SKIP
-    driver = checker.WebDriver(driver_path, browser)
     work = tempfile.mkdtemp(prefix="plb-web-selftest-")
     wrong = 0
     try:

@@ -260,8 +260,14 @@ def check_edition(driver, root, texts):
     return failures
 
 
-def first_existing(paths):
-    return next((p for p in paths if os.access(p, os.X_OK)), None)
+def start_driver():
+    """A WebDriver session of headless Chromium, or None (said why) when it is missing."""
+    found = [next((p for p in paths if os.access(p, os.X_OK)), None)
+             for paths in (CHROMEDRIVER, CHROMIUM)]
+    if not all(found):
+        print("skipped: chromium and chromedriver are needed (scripts/install-deps.sh)")
+        return None
+    return WebDriver(*found)
 
 
 def main():
@@ -276,12 +282,10 @@ def main():
         parser.print_usage(sys.stderr)
         return 2
 
-    browser, driver_path = first_existing(CHROMIUM), first_existing(CHROMEDRIVER)
-    if not browser or not driver_path:
-        print("skipped: chromium and chromedriver are needed (scripts/install-deps.sh)")
+    driver = start_driver()
+    if not driver:
         return SKIP
     failures = 0
-    driver = WebDriver(driver_path, browser)
     work = tempfile.mkdtemp(prefix="plb-web-")
     try:
         if args.edition:

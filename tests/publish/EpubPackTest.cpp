@@ -75,12 +75,22 @@ TEST(Sha1, KnownDigestsAndNameBasedUuid) {
               "urn:uuid:0966d62d-2133-582d-b0ce-63f420cb7a00");
 }
 
-TEST(EpubPack, ArchiveStartsWithMimetypeAndHoldsEveryFile) {
+// The hand-made edition in a temporary folder, packed on request.
+class EpubPack : public testing::Test {
+protected:
+    // Packs m into book.epub and reads the archive back.
+    std::vector<TZipEntry> PackAndRead() {
+        std::string error;
+        EXPECT_TRUE(Pack(dir.File("web"), m, dir.File("book.epub"), error)) << error;
+        return Entries(dir.File("book.epub"));
+    }
+
     TTempDir dir;
-    const TWebManifest m = WriteTestEdition(dir.File("web"));
-    std::string error;
-    ASSERT_TRUE(Pack(dir.File("web"), m, dir.File("book.epub"), error)) << error;
-    const auto entries = Entries(dir.File("book.epub"));
+    TWebManifest m = WriteTestEdition(dir.File("web"));
+};
+
+TEST_F(EpubPack, ArchiveStartsWithMimetypeAndHoldsEveryFile) {
+    const auto entries = PackAndRead();
     ASSERT_GE(entries.size(), 4u);
     EXPECT_EQ(entries[0].Name, "mimetype");
     EXPECT_EQ(entries[0].Method, 0);
@@ -96,12 +106,8 @@ TEST(EpubPack, ArchiveStartsWithMimetypeAndHoldsEveryFile) {
     EXPECT_FALSE(FileExists(dir.File("book.epub.part")));
 }
 
-TEST(EpubPack, PackageListsMetadataItemsAndReadingOrder) {
-    TTempDir dir;
-    const TWebManifest m = WriteTestEdition(dir.File("web"));
-    std::string error;
-    ASSERT_TRUE(Pack(dir.File("web"), m, dir.File("book.epub"), error)) << error;
-    const std::string opf = EntryText(Entries(dir.File("book.epub")), "EPUB/package.opf");
+TEST_F(EpubPack, PackageListsMetadataItemsAndReadingOrder) {
+    const std::string opf = EntryText(PackAndRead(), "EPUB/package.opf");
     EXPECT_NE(opf.find("<dc:title>Основы оптики &amp; &lt;линзы&gt;</dc:title>"),
               std::string::npos);
     EXPECT_NE(opf.find("<dc:language>ru</dc:language>"), std::string::npos);
@@ -131,12 +137,8 @@ TEST(EpubPack, PackageListsMetadataItemsAndReadingOrder) {
                         "id=\"item4\" href=\"pages/p0100"});
 }
 
-TEST(EpubPack, NavigationListsPagesByTitleWithSubPagesBeneath) {
-    TTempDir dir;
-    const TWebManifest m = WriteTestEdition(dir.File("web"));
-    std::string error;
-    ASSERT_TRUE(Pack(dir.File("web"), m, dir.File("book.epub"), error)) << error;
-    const std::string nav = EntryText(Entries(dir.File("book.epub")), "EPUB/nav.xhtml");
+TEST_F(EpubPack, NavigationListsPagesByTitleWithSubPagesBeneath) {
+    const std::string nav = EntryText(PackAndRead(), "EPUB/nav.xhtml");
     ExpectInOrder(nav, {"<nav epub:type=\"toc\"", "<ol>",
                         "<li><a href=\"pages/p0001.xhtml\">Титульный лист</a></li>",
                         "<li><a href=\"pages/p0010.xhtml\">1.1. Что такое свет</a>",
@@ -144,9 +146,7 @@ TEST(EpubPack, NavigationListsPagesByTitleWithSubPagesBeneath) {
                         "<li><a href=\"pages/p0011.xhtml\">Страница 11</a></li>", "</ol>"});
 }
 
-TEST(EpubPack, IdentifierFollowsTheBookNotThePackingTime) {
-    TTempDir dir;
-    TWebManifest m = WriteTestEdition(dir.File("web"));
+TEST_F(EpubPack, IdentifierFollowsTheBookNotThePackingTime) {
     std::string error;
     ASSERT_TRUE(Pack(dir.File("web"), m, dir.File("a.epub"), error, "1700000000"));
     ASSERT_TRUE(Pack(dir.File("web"), m, dir.File("b.epub"), error, "1800000000"));
@@ -165,12 +165,8 @@ TEST(EpubPack, IdentifierFollowsTheBookNotThePackingTime) {
     EXPECT_NE(Identifier(dir.File("e.epub")), id);
 }
 
-TEST(EpubPack, FilesReadersNeedNotOpenGetANoteInTheirPlace) {
-    TTempDir dir;
-    const TWebManifest m = WriteTestEdition(dir.File("web"));
-    std::string error;
-    ASSERT_TRUE(Pack(dir.File("web"), m, dir.File("book.epub"), error)) << error;
-    const auto entries = Entries(dir.File("book.epub"));
+TEST_F(EpubPack, FilesReadersNeedNotOpenGetANoteInTheirPlace) {
+    const auto entries = PackAndRead();
     const std::string opf = EntryText(entries, "EPUB/package.opf");
     // The clip and the document stay, each with a note of its own as its
     // fallback, and stand in the spine out of the linear reading.
@@ -199,21 +195,16 @@ TEST(EpubPack, FilesReadersNeedNotOpenGetANoteInTheirPlace) {
     EXPECT_NE(opf.find("href=\"style.css\" media-type=\"text/css\"/>"), std::string::npos);
 }
 
-TEST(EpubPack, NavigationNameAvoidsAnEditionFile) {
-    TTempDir dir;
-    TWebManifest m = WriteTestEdition(dir.File("web"));
+TEST_F(EpubPack, NavigationNameAvoidsAnEditionFile) {
     WriteEditionFile(dir.File("web"), "NAV.xhtml", "x");
     m.Resources.push_back({"NAV.xhtml", "text/plain"});
-    std::string error;
-    ASSERT_TRUE(Pack(dir.File("web"), m, dir.File("book.epub"), error)) << error;
-    const auto entries = Entries(dir.File("book.epub"));
+    const auto entries = PackAndRead();
     EXPECT_EQ(EntryText(entries, "EPUB/NAV.xhtml"), "x");
     EXPECT_NE(EntryText(entries, "EPUB/nav-1.xhtml").find("epub:type=\"toc\""), std::string::npos);
 }
 
-TEST(EpubPack, BadEditionsAreRefusedAndLeaveTheOldBook) {
-    TTempDir dir;
-    const TWebManifest good = WriteTestEdition(dir.File("web"));
+TEST_F(EpubPack, BadEditionsAreRefusedAndLeaveTheOldBook) {
+    const TWebManifest good = m;
     WriteFileBytes(dir.File("old.epub"), "old");
     WriteFileBytes(dir.File("secret"), "secret");
     const auto refused = [&](TWebManifest M, const std::string& Why) {
@@ -223,22 +214,20 @@ TEST(EpubPack, BadEditionsAreRefusedAndLeaveTheOldBook) {
         EXPECT_EQ(ReadFileBytes(dir.File("old.epub")), "old") << Why;
         EXPECT_FALSE(FileExists(dir.File("old.epub.part"))) << Why;
     };
-    TWebManifest m = good;
-    m.Resources.push_back({"../secret", "text/plain"});
-    refused(m, "a path leaving the edition");
-    m = good;
-    m.Resources.push_back({"/etc/hostname", "text/plain"});
-    refused(m, "an absolute path");
-    m = good;
-    m.Resources.push_back({"META-INF/container.xml", "text/xml"});
-    refused(m, "a path over the container");
-    m = good;
     WriteEditionFile(dir.File("web"), "Style.CSS", "x");
-    m.Resources.push_back({"Style.CSS", "text/css"});
-    refused(m, "names differing in letter case");
-    m = good;
-    m.Resources.push_back({"pictures/missing.png", "image/png"});
-    refused(m, "a missing file");
+    const struct {
+        TWebResource Extra;
+        const char* Why;
+    } bad[] = {{{"../secret", "text/plain"}, "a path leaving the edition"},
+               {{"/etc/hostname", "text/plain"}, "an absolute path"},
+               {{"META-INF/container.xml", "text/xml"}, "a path over the container"},
+               {{"Style.CSS", "text/css"}, "names differing in letter case"},
+               {{"pictures/missing.png", "image/png"}, "a missing file"}};
+    for (const auto& b : bad) {
+        m = good;
+        m.Resources.push_back(b.Extra);
+        refused(m, b.Why);
+    }
     m = good;
     m.Pages.clear();
     refused(m, "no pages");
@@ -247,12 +236,10 @@ TEST(EpubPack, BadEditionsAreRefusedAndLeaveTheOldBook) {
     EXPECT_FALSE(error.empty());
 }
 
-TEST(EpubPack, EpubcheckAcceptsTheBook) {
+TEST_F(EpubPack, EpubcheckAcceptsTheBook) {
     const char* jar = "/usr/share/java/epubcheck.jar";
     if (!FileExists(jar) || RunCommand("command -v java >/dev/null") != 0)
         GTEST_SKIP() << "epubcheck (or java) is not installed";
-    TTempDir dir;
-    const TWebManifest m = WriteTestEdition(dir.File("web"));
     std::string error;
     ASSERT_TRUE(PackEpub(dir.File("web"), m, dir.File("book.epub"), error)) << error;
     std::string out;
