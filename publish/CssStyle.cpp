@@ -6,6 +6,7 @@
 #include "publish/HtmlText.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 
 namespace {
@@ -47,8 +48,9 @@ std::string FontFamily(const TFont& Font) {
 int EmPixels(const TFont& Font) {
     const int h = Font.Height();
     if (h == 0) return 12;
-    if (h < 0) return std::min(-h, 2000);
-    return std::min(std::max(1, (h * 100 + 57) / 115), 2000);
+    const int64_t height = h;
+    if (height < 0) return static_cast<int>(std::min<int64_t>(-height, 2000));
+    return static_cast<int>(std::clamp<int64_t>((height * 100 + 57) / 115, 1, 2000));
 }
 
 } // namespace

@@ -11,7 +11,9 @@
 namespace {
 
 std::string Num(double V) {
-    if (std::abs(V - std::round(V)) < 1e-9) return std::to_string(static_cast<long long>(V));
+    if (std::abs(V) < 1e15 && std::abs(V - std::round(V)) < 1e-9)
+        return std::to_string(static_cast<long long>(std::round(V)));
+    if (!std::isfinite(V)) return "0";
     char text[32];
     std::snprintf(text, sizeof text, "%.3f", V);
     return text;

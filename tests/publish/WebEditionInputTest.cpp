@@ -245,3 +245,19 @@ TEST(WebEditionInput, ParagraphsLineBreaksAndAlignment) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(WebEditionInput, ExtremeFontSizesStayWithinBounds) {
+    TWebDocumentScan scan;
+    const std::string page = ExportOnePage(
+        "<fontheight=2147483647>big</fontheight> <fontheight=-2147483647>cell</fontheight> "
+        "<fontheight=0>zero",
+        scan);
+    ASSERT_TRUE(scan.WellFormed) << scan.Error;
+    EXPECT_EQ(scan.PageText, "big cell zero");
+    EXPECT_NE(page.find("font-size:2000px"), std::string::npos) << page;
+    EXPECT_EQ(page.find("font-size:-"), std::string::npos) << page;
+}
+
+} // namespace
