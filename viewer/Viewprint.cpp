@@ -16,9 +16,12 @@
 #include <QCheckBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QScopeGuard>
+#include <QTranslator>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <set>
@@ -44,7 +47,11 @@ TPrintChoice PrinterChoice(const QPrinter& Printer, int32_t Current, bool Backgr
 
 bool PrintBook(QPrinter& Printer, const TPLBData& Book, TPLBHTP& Pictures, int RealWidth,
                int RealHeight, const TPrintChoice& Choice, std::string& Error) {
-    const auto pages = PagesToPrint(Book, Choice.Range);
+    auto pages = PagesToPrint(Book, Choice.Range);
+    // A print system reverses a printer's pages itself; a PDF file is ours.
+    if (Printer.pageOrder() == QPrinter::LastPageFirst &&
+        Printer.outputFormat() == QPrinter::PdfFormat)
+        std::reverse(pages.begin(), pages.end());
     if (pages.empty()) {
         Error = "no page in the chosen range";
         return false;
@@ -73,6 +80,14 @@ bool PrintBook(QPrinter& Printer, const TPLBData& Book, TPLBHTP& Pictures, int R
 
 bool AskPrintChoice(QWidget* Parent, QPrinter& Printer, int PageCount, int CurrentPosition,
                     bool& Background) {
+    // The dialog is Qt's own: in Russian where Qt's translations are installed.
+    QTranslator russian;
+    const bool translated = russian.load(QStringLiteral("qtbase_ru"),
+                                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
+                            QCoreApplication::installTranslator(&russian);
+    const auto untranslate = qScopeGuard([&] {
+        if (translated) QCoreApplication::removeTranslator(&russian);
+    });
     QPrintDialog dialog(&Printer, Parent);
     dialog.setWindowTitle(QStringLiteral("Печать"));
     dialog.setOption(QAbstractPrintDialog::PrintToFile, true);

@@ -40,11 +40,13 @@ protected:
     }
 
     // Prints Choice of the sample book into a PDF file; returns its path.
-    std::string PrintToPdf(TfrmPage& Page, const TPrintChoice& Choice) {
+    std::string PrintToPdf(TfrmPage& Page, const TPrintChoice& Choice,
+                           QPrinter::PageOrder Order = QPrinter::FirstPageFirst) {
         const std::string file = Dir.File("print" + std::to_string(++FCount) + ".pdf");
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(QString::fromStdString(file));
+        printer.setPageOrder(Order);
         const THyperControl& view = *Page.PageView;
         std::string error;
         EXPECT_TRUE(PrintBook(printer, *Page.Data, Page.Pictures, view.RealWidth(),
@@ -90,6 +92,9 @@ TEST_F(PrintTest, ARangeAndTheCurrentPageCountInBookOrder) {
     range.Range.To = 5;
     const std::string three = PrintToPdf(page, range);
     EXPECT_EQ(Titles(PdfOutline(three)), Titles({pages[2], pages[3], pages[4]}));
+    // The dialog's "reverse" box: the last page first.
+    const std::string reversed = PrintToPdf(page, range, QPrinter::LastPageFirst);
+    EXPECT_EQ(Titles(PdfOutline(reversed)), Titles({pages[4], pages[3], pages[2]}));
 
     TPrintChoice current;
     current.Range.Kind = TPrintRange::CurrentPage;
