@@ -134,6 +134,15 @@ TEST(PdfOutlineTest, DamagedFilesAreRefusedAndLeftAsTheyWere) {
         EXPECT_FALSE(error.empty());
         EXPECT_EQ(ReadFileBytes(file), content);
     }
+    // Every byte of the cross-reference table and trailer changed in turn:
+    // read or refused, never read past the file.
+    for (size_t at = bytes.find("\nxref"); at < bytes.size(); ++at) {
+        std::string changed = bytes;
+        changed[at] = "9 <"[at % 3];
+        const std::string file = dir.File("changed.pdf");
+        WriteFileBytes(file, changed);
+        AddPdfOutline(file, {"Один", "Два"}, error);
+    }
     // Titles that do not match the pages, or a second outline.
     std::string before = ReadFileBytes(good);
     EXPECT_FALSE(AddPdfOutline(good, {"Один"}, error));
