@@ -155,15 +155,24 @@ void TBodyWriter::Word(const THyperWord& W) {
         const TRunKey key{W.Style.get(), W.LinkId, W.IndexKind, W.ShiftX, FShiftY, &W.Hint};
         if (FRunOpen && !key.SameAs(FRun)) CloseRun();
         if (!W.Joined && FHasContent) FOut += ' ';
-        if (!FRunOpen) OpenRun(key);
         if (hasObject) {
+            // An object stands on the page itself: no text style or background
+            // around it, only its link.
+            CloseRun();
+            const std::string href =
+                W.LinkId != -1 && FLinks.Href ? FLinks.Href(W.LinkId) : std::string();
+            if (!href.empty()) FOut += "<a href=\"" + XmlEscape(href) + "\">";
             FOut += FLinks.Object ? FLinks.Object(*W.Macros) : std::string();
-        } else if (W.Text.find_first_not_of(' ') == std::string::npos) {
-            // Spaces the markup asked for (SPACE, NBSPC, TAB) keep their width.
-            for (size_t i = 0; i < W.Text.size(); ++i)
-                FOut += "&#160;";
+            if (!href.empty()) FOut += "</a>";
         } else {
-            FOut += XmlText(W.Text);
+            if (!FRunOpen) OpenRun(key);
+            if (W.Text.find_first_not_of(' ') == std::string::npos) {
+                // Spaces the markup asked for (SPACE, NBSPC, TAB) keep their width.
+                for (size_t i = 0; i < W.Text.size(); ++i)
+                    FOut += "&#160;";
+            } else {
+                FOut += XmlText(W.Text);
+            }
         }
         FHasContent = true;
     }

@@ -3,11 +3,14 @@
 #include "hypertext/HyperLink.h"
 #include "hypertext/HyperMacros.h"
 #include "platform/base/AnsiText.h"
+#include "platform/base/Colors.h"
 #include "platform/base/Cp1251.h"
 #include "platform/base/Streams.h"
 #include "platform/base/WorkQueue.h"
 #include "platform/displaylist/Metafile.h"
 #include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Canvas.h"
+#include "platform/graphics/Icon.h"
 #include "platform/graphics/Picture.h"
 #include "publish/SvgCanvas.h"
 
@@ -15,6 +18,78 @@
 #include <exception>
 #include <fstream>
 #include <iterator>
+
+namespace {
+
+void Put16(std::string& Out, uint32_t V) {
+    Out += static_cast<char>(V & 0xFF);
+    Out += static_cast<char>((V >> 8) & 0xFF);
+}
+
+void Put32(std::string& Out, uint32_t V) {
+    Put16(Out, V & 0xFFFF);
+    Put16(Out, V >> 16);
+}
+
+// A 32-bit bitmap file with an alpha channel, Width x Height, transparent.
+// One pixel is kept just above invisible, as a bitmap whose alpha is zero
+// everywhere is read as an opaque one.
+std::string ClearBitmapFile(int Width, int Height) {
+    const uint32_t image = static_cast<uint32_t>(Width) * static_cast<uint32_t>(Height) * 4;
+    constexpr uint32_t headers = 14 + 108;
+    std::string b = "BM";
+    Put32(b, headers + image);
+    Put32(b, 0);
+    Put32(b, headers);
+    Put32(b, 108); // a version 4 header: bit-field masks with alpha
+    Put32(b, static_cast<uint32_t>(Width));
+    Put32(b, static_cast<uint32_t>(Height));
+    Put16(b, 1);
+    Put16(b, 32);
+    Put32(b, 3); // bit fields
+    Put32(b, image);
+    Put32(b, 2835);
+    Put32(b, 2835);
+    Put32(b, 0);
+    Put32(b, 0);
+    for (const uint32_t mask : {0x00FF0000u, 0x0000FF00u, 0x000000FFu, 0xFF000000u})
+        Put32(b, mask);
+    Put32(b, 0x73524742); // sRGB
+    b.append(48, '\0');   // end points and gamma
+    b.append(image, '\0');
+    b[headers + 3] = 1;
+    return b;
+}
+
+} // namespace
+
+// The picture is composed on the key colour and drawn with that colour
+// transparent onto a clear bitmap, as the page view draws it onto the page.
+bool SaveKeyedPng(const TGraphic& Graphic, TColor Key, const std::string& File) {
+    const int w = Graphic.Width(), h = Graphic.Height();
+    if (w <= 0 || h <= 0) return false;
+    auto target = std::make_unique<TBitmap>();
+    TMemoryStream stream;
+    const std::string clear = ClearBitmapFile(w, h);
+    stream.Write(clear.data(), static_cast<int64_t>(clear.size()));
+    stream.SetPosition(0);
+    target->LoadFromStream(stream);
+    TBitmap scratch;
+    if (!scratch.SharePixelsOf(Graphic)) {
+        scratch.SetSize(w, h);
+        TCanvas& canvas = scratch.Canvas();
+        canvas.Brush().SetColor(Key);
+        canvas.Brush().SetStyle(bsSolid);
+        canvas.FillRect(Rect(0, 0, w, h));
+        canvas.Draw(0, 0, &Graphic);
+    }
+    scratch.SetTransparentColor(Key);
+    scratch.SetTransparent(true);
+    target->Canvas().Draw(0, 0, &scratch);
+    TPicture picture;
+    picture.SetGraphic(std::move(target));
+    return picture.SaveToPngFile(File);
+}
 
 std::string Base64(const std::string& Bytes) {
     static const char* const digits =
@@ -58,16 +133,19 @@ void TWebPictures::Failed(const std::string& Message) {
 // Decoding and encoding on the second thread: the image classes are safe
 // to use there, and the page view on the main thread goes on meanwhile.
 void TWebPictures::PostPng(const AnsiString& Name, std::shared_ptr<const std::string> Bytes,
-                           const std::string& Path) {
+                           const std::string& Path, bool Keyed, TColor Key) {
     const std::string file = FOutDir + "/" + Path;
-    FQueue->Post([this, Name, Bytes = std::move(Bytes), file] {
+    FQueue->Post([this, Name, Bytes = std::move(Bytes), file, Keyed, Key] {
         try {
             TMemoryStream stream;
             stream.Write(Bytes->data(), static_cast<int64_t>(Bytes->size()));
             stream.SetPosition(0);
             TPicture picture;
-            picture.NewGraphicFor(Cp1251ToUtf8(Name)).LoadFromStream(stream);
-            if (!picture.SaveToPngFile(file)) Failed("cannot write " + file);
+            const TGraphic& graphic = picture.NewGraphicFor(Cp1251ToUtf8(Name));
+            picture.Graphic()->LoadFromStream(stream);
+            const bool saved =
+                Keyed ? SaveKeyedPng(graphic, Key, file) : picture.SaveToPngFile(file);
+            if (!saved) Failed("cannot write " + file);
         } catch (const std::exception&) {
             Failed("cannot read the picture " + Cp1251ToUtf8(Name));
         }
@@ -82,8 +160,13 @@ std::string TWebPictures::PictureFile(const THyperMacros& Macros) {
     const bool vector = AnsiSameText(Macros.Name, "vector_picture");
     auto bytes = vector || !FBytes ? nullptr : FBytes(Macros.FileName);
     if (!vector && !bytes) return "";
-    char source[32];
-    std::snprintf(source, sizeof source, "%p", static_cast<const void*>(bytes.get()));
+    // A raster picture shown transparent is written apart, its background
+    // colour made transparent; icons keep their own alpha.
+    const bool keyed = !vector && Macros.Transparent && !dynamic_cast<const TMetafile*>(&graphic) &&
+                       !dynamic_cast<const TIcon*>(&graphic);
+    char source[48];
+    std::snprintf(source, sizeof source, "%p:%d:%d", static_cast<const void*>(bytes.get()),
+                  keyed ? 1 : 0, keyed ? static_cast<int>(Macros.BackColor) : 0);
     const AnsiString key = vector ? "v:" + Macros.Body : AnsiString(source);
     if (const auto found = FWritten.find(key); found != FWritten.end()) return found->second;
     const std::string stem = vector ? "vector" : Cp1251ToUtf8(Macros.FileName);
@@ -92,7 +175,7 @@ std::string TWebPictures::PictureFile(const THyperMacros& Macros) {
         path = WriteSvgFile(stem, Svg(graphic, graphic.Width(), graphic.Height(), nullptr, {}));
     } else {
         path = FNames.Take("pictures", stem, ".png");
-        PostPng(Macros.FileName, std::move(bytes), path);
+        PostPng(Macros.FileName, std::move(bytes), path, keyed, ColorToRGB(Macros.BackColor));
         FResources.push_back({path, "image/png"});
     }
     FWritten[key] = path;

@@ -45,8 +45,10 @@ public:
 private:
     std::string WriteSvgFile(const std::string& Stem, const std::string& Document);
     std::string SaveImage(const QImage& Image);
+    // Writes the picture Name (its Bytes) as the PNG Path on the second
+    // thread; with Keyed, pixels of the colour Key become transparent.
     void PostPng(const AnsiString& Name, std::shared_ptr<const std::string> Bytes,
-                 const std::string& Path);
+                 const std::string& Path, bool Keyed, TColor Key);
     void Failed(const std::string& Message);
 
     std::string FOutDir;
@@ -59,6 +61,10 @@ private:
     std::unique_ptr<TWorkQueue> FQueue;
 };
 
+// Writes Graphic as PNG with its pixels of colour Key transparent, as a
+// page shows a transparent picture object over its background; false when
+// the file cannot be written.
+bool SaveKeyedPng(const TGraphic& Graphic, TColor Key, const std::string& File);
 // Bytes in base 64 (RFC 4648, with padding).
 std::string Base64(const std::string& Bytes);
 // Writes Text into the file Path; false when it cannot.

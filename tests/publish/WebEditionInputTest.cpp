@@ -261,3 +261,34 @@ TEST(WebEditionInput, ExtremeFontSizesStayWithinBounds) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(WebEditionInput, TransparentBitmapsLoseTheirBackgroundColour) {
+    TTempDir temp;
+    QImage image(4, 3, QImage::Format_RGB32);
+    image.fill(QColor(255, 0, 255));
+    image.setPixel(1, 1, qRgb(10, 200, 30));
+    ASSERT_TRUE(image.save(QString::fromStdString(temp.File("key.bmp")), "BMP"));
+    TBook book;
+    book.Add(1, "One",
+             "<background=fuchsia><macros=bitmap>key.bmp</macros></background> "
+             "<macros=picture>key.bmp</macros>");
+    TWebManifest manifest;
+    const std::string out = temp.File("site");
+    ASSERT_TRUE(Export(book, out, temp.Path(), manifest));
+    std::vector<QImage> written;
+    for (const TWebResource& r : manifest.Resources)
+        if (r.MediaType == "image/png")
+            written.emplace_back(QString::fromStdString(out + "/" + r.Path));
+    // The transparent object and the opaque one are two files.
+    ASSERT_EQ(written.size(), 2u);
+    const QImage& keyed = written[0];
+    ASSERT_EQ(keyed.size(), QSize(4, 3));
+    EXPECT_EQ(qAlpha(keyed.pixel(0, 0)), 0);
+    EXPECT_EQ(qAlpha(keyed.pixel(3, 2)), 0);
+    EXPECT_EQ(keyed.pixel(1, 1), qRgba(10, 200, 30, 255));
+    EXPECT_EQ(written[1].pixel(0, 0), qRgb(255, 0, 255));
+}
+
+} // namespace
