@@ -40,10 +40,10 @@ long long PackTime() {
     return static_cast<long long>(std::time(nullptr));
 }
 
-// The edition's files in packing order with their contents, checked.
+// The edition's files in packing order, checked: safe, distinct, present.
 struct TEditionFiles {
-    std::vector<std::pair<std::string, std::string>> Files; // path, content
-    std::map<std::string, std::string> Folded;              // folded path -> path
+    std::vector<std::string> Paths;
+    std::map<std::string, std::string> Folded; // folded path -> path
 
     bool Add(const std::string& Dir, const std::string& Path, std::string& Error) {
         if (!TZipWriter::IsSafeName(Path) || FoldCase(Path).rfind("meta-inf/", 0) == 0) {
@@ -56,41 +56,51 @@ struct TEditionFiles {
             Error = "\"" + at->second + "\" and \"" + Path + "\" differ only in letter case";
             return false;
         }
-        std::string data;
-        if (!ReadWholeFile(JoinPath(Dir, Path), data)) {
-            Error = "cannot read " + JoinPath(Dir, Path);
+        if (!FileExists(JoinPath(Dir, Path))) {
+            Error = "missing file " + JoinPath(Dir, Path);
             return false;
         }
-        Files.emplace_back(Path, std::move(data));
+        Paths.push_back(Path);
         return true;
     }
-    const std::string* Content(const std::string& Path) const {
-        for (const auto& [path, data] : Files)
-            if (path == Path) return &data;
-        return nullptr;
+    // A document name Stem.xhtml, or Stem-N.xhtml, that no edition file
+    // takes; taken from then on.
+    std::string FreePath(const std::string& Stem) {
+        std::string path = Stem + ".xhtml";
+        for (int n = 1; Folded.count(FoldCase(path)); ++n)
+            path = Stem + "-" + std::to_string(n) + ".xhtml";
+        Folded.emplace(FoldCase(path), path);
+        return path;
     }
 };
 
-// A document name Stem.xhtml, or Stem-N.xhtml, that no edition file takes;
-// taken from then on.
-std::string FreePath(TEditionFiles& Files, const std::string& Stem) {
-    std::string path = Stem + ".xhtml";
-    for (int n = 1; Files.Folded.count(FoldCase(path)); ++n)
-        path = Stem + "-" + std::to_string(n) + ".xhtml";
-    Files.Folded.emplace(FoldCase(path), path);
-    return path;
-}
-
-std::string BookIdentifier(const TWebManifest& Manifest, const TEditionFiles& Files) {
-    std::string name = "plb-book:" + Manifest.Title;
+// Reads the content documents once, one at a time: the identifier, a
+// name-based UUID of the book's title and its pages (numbers, titles and
+// documents), and the features each document uses.
+bool ReadDocuments(const std::string& Dir, const TWebManifest& Manifest, TEpubInfo& Info,
+                   std::string& Error) {
+    std::string text;
+    const auto read = [&](const std::string& Path) {
+        if (ReadWholeFile(JoinPath(Dir, Path), text)) return true;
+        Error = "cannot read " + JoinPath(Dir, Path);
+        return false;
+    };
+    if (!Manifest.Index.empty()) {
+        if (!read(Manifest.Index)) return false;
+        Info.Properties[Manifest.Index] = EpubContentProperties(text);
+    }
     TSha1 pages;
     for (const TWebPage& page : Manifest.Pages) {
+        if (!read(page.Path)) return false;
         pages.Update(std::to_string(page.Number) + '\0' + page.Title + '\0');
-        if (const std::string* text = Files.Content(page.Path)) pages.Update(*text);
+        pages.Update(text);
+        Info.Properties[page.Path] = EpubContentProperties(text);
     }
+    std::string name = "plb-book:" + Manifest.Title;
     for (const uint8_t byte : pages.Finish())
         name += static_cast<char>(byte);
-    return NameBasedUrnUuid(name);
+    Info.Identifier = NameBasedUrnUuid(name);
+    return true;
 }
 
 } // namespace
@@ -109,29 +119,19 @@ bool PackEpub(const std::string& EditionDir, const TWebManifest& Manifest,
         if (!files.Add(EditionDir, resource.Path, Error)) return false;
 
     TEpubInfo info;
-    info.Identifier = BookIdentifier(Manifest, files);
+    if (!ReadDocuments(EditionDir, Manifest, info, Error)) return false;
     const long long now = PackTime();
     info.Modified = EpubDateTime(now);
-    info.NavPath = FreePath(files, "nav");
+    info.NavPath = files.FreePath("nav");
     // Files reading systems need not open get a note to show instead.
     std::vector<std::pair<std::string, std::string>> notes; // path, document
     for (const TWebResource& resource : Manifest.Resources) {
-        if (IsEpubCoreMediaType(resource.MediaType)) continue;
-        bool noted = false;
-        for (const TEpubFallback& f : info.Fallbacks)
-            noted = noted || f.Resource == resource.Path;
-        if (noted) continue;
-        const std::string note = FreePath(files, "notes/file" + std::to_string(notes.size() + 1));
-        info.Fallbacks.push_back({resource.Path, note});
+        if (IsEpubCoreMediaType(resource.MediaType) || info.Fallbacks.count(resource.Path))
+            continue;
+        const std::string note = files.FreePath("notes/file" + std::to_string(notes.size() + 1));
+        info.Fallbacks[resource.Path] = note;
         notes.emplace_back(note, EpubFallbackNote(resource, Manifest.Language));
     }
-    const auto addProperties = [&](const std::string& Path) {
-        if (const std::string* text = files.Content(Path))
-            info.Properties.emplace_back(Path, EpubContentProperties(*text));
-    };
-    if (!Manifest.Index.empty()) addProperties(Manifest.Index);
-    for (const TWebPage& page : Manifest.Pages)
-        addProperties(page.Path);
 
     // Written beside the target and renamed over it once complete.
     const std::string partial = EpubFile + ".part";
@@ -143,13 +143,19 @@ bool PackEpub(const std::string& EditionDir, const TWebManifest& Manifest,
               zip.Add("META-INF/container.xml", EpubContainerXml()) &&
               zip.Add(folder + kEpubPackageName, EpubPackageDocument(Manifest, info)) &&
               zip.Add(folder + info.NavPath, EpubNavDocument(Manifest));
-    for (size_t i = 0; ok && i < files.Files.size(); ++i)
-        ok = zip.Add(folder + files.Files[i].first, files.Files[i].second);
+    // Each file is read when its turn comes: only one is in memory at a time.
+    std::string data, readError;
+    for (size_t i = 0; ok && i < files.Paths.size(); ++i) {
+        const std::string file = JoinPath(EditionDir, files.Paths[i]);
+        if (!ReadWholeFile(file, data)) readError = "cannot read " + file;
+        ok = readError.empty() && zip.Add(folder + files.Paths[i], data);
+    }
     for (size_t i = 0; ok && i < notes.size(); ++i)
         ok = zip.Add(folder + notes[i].first, notes[i].second);
     ok = zip.Close() && ok;
     if (!ok) {
-        Error = zip.Error();
+        std::remove(partial.c_str());
+        Error = readError.empty() ? zip.Error() : readError;
         return false;
     }
     if (std::rename(partial.c_str(), EpubFile.c_str()) != 0) {

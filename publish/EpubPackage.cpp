@@ -21,16 +21,10 @@ std::string Attribute(const char* Name, const std::string& Value) {
     return std::string(" ") + Name + "=\"" + XmlEscape(Value) + "\"";
 }
 
-std::string PropertiesOf(const TEpubInfo& Info, const std::string& Path) {
-    for (const auto& [path, properties] : Info.Properties)
-        if (path == Path) return properties;
-    return {};
-}
-
-const TEpubFallback* FallbackOf(const TEpubInfo& Info, const std::string& Path) {
-    for (const TEpubFallback& fallback : Info.Fallbacks)
-        if (fallback.Resource == Path) return &fallback;
-    return nullptr;
+// The value Map holds for Key, "" when none.
+std::string Lookup(const std::map<std::string, std::string>& Map, const std::string& Key) {
+    const auto found = Map.find(Key);
+    return found == Map.end() ? std::string() : found->second;
 }
 
 std::string Title(const TWebManifest& Manifest) {
@@ -136,7 +130,7 @@ std::string EpubPackageDocument(const TWebManifest& Manifest, const TEpubInfo& I
     const auto addDocument = [&](const std::string& Path, bool Linear) {
         if (!listed.insert(Path).second) return;
         const std::string id = ItemId(++n);
-        const std::string properties = PropertiesOf(Info, Path);
+        const std::string properties = Lookup(Info.Properties, Path);
         opf += "    <item" + Attribute("id", id) + Attribute("href", UrlPath(Path)) +
                " media-type=\"application/xhtml+xml\"" +
                (properties.empty() ? "" : Attribute("properties", properties)) + "/>\n";
@@ -149,13 +143,12 @@ std::string EpubPackageDocument(const TWebManifest& Manifest, const TEpubInfo& I
     for (const TWebResource& resource : Manifest.Resources) {
         if (!listed.insert(resource.Path).second) continue;
         const std::string id = ItemId(++n);
-        const TEpubFallback* fallback = FallbackOf(Info, resource.Path);
+        const std::string note = Lookup(Info.Fallbacks, resource.Path);
         opf += "    <item" + Attribute("id", id) + Attribute("href", UrlPath(resource.Path)) +
                Attribute("media-type", resource.MediaType) +
-               (fallback ? Attribute("fallback", id + "-note") : "") + "/>\n";
-        if (!fallback) continue;
-        opf += "    <item" + Attribute("id", id + "-note") +
-               Attribute("href", UrlPath(fallback->Note)) +
+               (note.empty() ? "" : Attribute("fallback", id + "-note")) + "/>\n";
+        if (note.empty()) continue;
+        opf += "    <item" + Attribute("id", id + "-note") + Attribute("href", UrlPath(note)) +
                " media-type=\"application/xhtml+xml\"/>\n";
         spine += "    <itemref" + Attribute("idref", id) + " linear=\"no\"/>\n";
     }

@@ -2,8 +2,8 @@
 
 #include "publish/WebManifest.h"
 
+#include <map>
 #include <string>
-#include <vector>
 
 // The documents an EPUB 3 book adds to a web edition: the container file
 // pointing at the package document, the package document itself (metadata,
@@ -14,26 +14,21 @@
 inline constexpr const char* kEpubContentFolder = "EPUB/";
 inline constexpr const char* kEpubPackageName = "package.opf";
 
-// A file of a type EPUB reading systems need not open (a WAV or AVI clip, a
-// document a link names) and the note shown in its place where one cannot.
-// The file stays in the book unchanged; the package names the note as its
-// fallback and puts the file in the spine, out of the linear reading, so
-// that the pages' links and players may point at it.
-struct TEpubFallback {
-    std::string Resource; // the file's path, relative to the content folder
-    std::string Note;     // the note document's path
-};
-
 // What the package says beyond the manifest.
 struct TEpubInfo {
     std::string Identifier; // e.g. "urn:uuid:…"
     std::string Modified;   // "CCYY-MM-DDThh:mm:ssZ"
     std::string NavPath;    // the navigation document, relative to the content folder
-    // Per content document (Index first when given, then Pages, by path):
-    // the features it uses that a reading system must know of ("svg",
-    // "scripted", "mathml"), space separated.
-    std::vector<std::pair<std::string, std::string>> Properties;
-    std::vector<TEpubFallback> Fallbacks;
+    // Per content document (the contents and the pages): the features it
+    // uses that a reading system must know of ("svg", "scripted", "mathml"),
+    // space separated.
+    std::map<std::string, std::string> Properties;
+    // Per file of a type EPUB reading systems need not open (a WAV or AVI
+    // clip, a document a link names): the note document shown in its place
+    // where one cannot. The file stays in the book unchanged; the package
+    // names the note as its fallback and puts the file in the spine, out of
+    // the linear reading, so that the pages' players and links may point at it.
+    std::map<std::string, std::string> Fallbacks;
 };
 
 std::string EpubContainerXml();
