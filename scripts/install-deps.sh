@@ -27,6 +27,8 @@ packages=(
   # validate EPUBs with epubcheck and open the web edition in a headless
   # browser driven through its WebDriver (python3 speaks the protocol).
   zlib1g-dev poppler-utils qpdf epubcheck default-jre-headless chromium chromium-driver python3
+  # Russian texts for the dialogs Qt itself draws (the print dialog).
+  qt6-translations-l10n
 )
 
 missing=()
