@@ -165,8 +165,8 @@ std::string EpubNavDocument(const TWebManifest& Manifest) {
            ">\n<head>\n<meta charset=\"utf-8\"/>\n<title>" + title +
            "</title>\n</head>\n<body>\n<nav epub:type=\"toc\" id=\"toc\">\n<h1>" + title +
            "</h1>\n<ol>\n";
-    // Pages in book order; each page's sub-pages in a list of their own
-    // beneath it (a sub-page before any page stands at the top level).
+    // Pages in book order; the sub-pages that follow a page in a list of
+    // their own beneath it (a sub-page before any page stands at the top level).
     bool pageOpen = false, subListOpen = false;
     const auto closeSubList = [&] {
         if (subListOpen) nav += "</ol>";

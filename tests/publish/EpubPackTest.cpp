@@ -222,7 +222,8 @@ TEST_F(EpubPack, BadEditionsAreRefusedAndLeaveTheOldBook) {
                {{"/etc/hostname", "text/plain"}, "an absolute path"},
                {{"META-INF/container.xml", "text/xml"}, "a path over the container"},
                {{"Style.CSS", "text/css"}, "names differing in letter case"},
-               {{"pictures/missing.png", "image/png"}, "a missing file"}};
+               {{"pictures/missing.png", "image/png"}, "a missing file"},
+               {{"pictures", "image/png"}, "a folder listed as a file"}};
     for (const auto& b : bad) {
         m = good;
         m.Resources.push_back(b.Extra);
