@@ -7,6 +7,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <fstream>
 #include <map>
@@ -40,13 +41,26 @@ long long PackTime() {
     return static_cast<long long>(std::time(nullptr));
 }
 
+// Whether an EPUB may hold the path: no character its container format
+// forbids in names (controls, '"', '*', ':', '<', '>', '?', '\\', DEL) and no
+// component ending in a dot.
+bool IsEpubName(const std::string& Path) {
+    for (size_t i = 0; i < Path.size(); ++i) {
+        const auto c = static_cast<unsigned char>(Path[i]);
+        if (c < 0x20 || c == 0x7F || std::strchr("\"*:<>?\\", c)) return false;
+        if (c == '.' && (i + 1 == Path.size() || Path[i + 1] == '/')) return false;
+    }
+    return true;
+}
+
 // The edition's files in packing order, checked: safe, distinct, present.
 struct TEditionFiles {
     std::vector<std::string> Paths;
     std::map<std::string, std::string> Folded; // folded path -> path
 
     bool Add(const std::string& Dir, const std::string& Path, std::string& Error) {
-        if (!TZipWriter::IsSafeName(Path) || FoldCase(Path).rfind("meta-inf/", 0) == 0) {
+        if (!TZipWriter::IsSafeName(Path) || !IsEpubName(Path) ||
+            FoldCase(Path).rfind("meta-inf/", 0) == 0) {
             Error = "unsafe path in the edition: \"" + Path + "\"";
             return false;
         }

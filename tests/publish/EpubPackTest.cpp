@@ -214,7 +214,10 @@ TEST_F(EpubPack, BadEditionsAreRefusedAndLeaveTheOldBook) {
         EXPECT_EQ(ReadFileBytes(dir.File("old.epub")), "old") << Why;
         EXPECT_FALSE(FileExists(dir.File("old.epub.part"))) << Why;
     };
-    WriteEditionFile(dir.File("web"), "Style.CSS", "x");
+    // Present on disk, so that only their names refuse them.
+    for (const char* file :
+         {"Style.CSS", "C:/pictures/a.png", "pictures/a?.png", "pictures./lens.png"})
+        WriteEditionFile(dir.File("web"), file, "x");
     const struct {
         TWebResource Extra;
         const char* Why;
@@ -223,7 +226,10 @@ TEST_F(EpubPack, BadEditionsAreRefusedAndLeaveTheOldBook) {
                {{"META-INF/container.xml", "text/xml"}, "a path over the container"},
                {{"Style.CSS", "text/css"}, "names differing in letter case"},
                {{"pictures/missing.png", "image/png"}, "a missing file"},
-               {{"pictures", "image/png"}, "a folder listed as a file"}};
+               {{"pictures", "image/png"}, "a folder listed as a file"},
+               {{"C:/pictures/a.png", "image/png"}, "a drive letter"},
+               {{"pictures/a?.png", "image/png"}, "a character EPUB names forbid"},
+               {{"pictures./lens.png", "image/png"}, "a folder name ending in a dot"}};
     for (const auto& b : bad) {
         m = good;
         m.Resources.push_back(b.Extra);
