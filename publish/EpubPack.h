@@ -12,7 +12,8 @@
 // same book packs with the same identifier; its modification time is
 // SOURCE_DATE_EPOCH when set (reproducible builds), the current time otherwise.
 // False with Error when a listed file is missing, a path would leave the
-// edition or two paths differ only in letter case, or the file cannot be
-// written; an existing EpubFile is then left as it was.
+// edition or holds characters an EPUB cannot name a file with, two paths
+// differ only in letter case, or the file cannot be written; an existing
+// EpubFile is then left as it was.
 bool PackEpub(const std::string& EditionDir, const TWebManifest& Manifest,
               const std::string& EpubFile, std::string& Error);
