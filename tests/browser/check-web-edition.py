@@ -7,8 +7,9 @@ edition (anchors inside pages too), every picture must have loaded (natural
 width above 0, SVG pictures and CSS backgrounds included), and every word of
 the book's page must appear in the text the browser shows, in the same order.
 
-  check-web-edition.py --plbtool PLBTOOL BOOK...   export each book (a .plb file
-                                                  or a source folder), check it
+  check-web-edition.py --plbtool PLBTOOL [--epub] BOOK...
+                                export each book (a .plb file or a source folder)
+                                and check it; --epub: its EPUB's documents too
   check-web-edition.py --edition DIR --texts TEXTS.json
                                                   check an edition made elsewhere
 
@@ -31,6 +32,7 @@ import time
 import urllib.error
 import urllib.parse
 import urllib.request
+import zipfile
 
 SKIP = 77
 CHROMIUM = ["/usr/lib/chromium/chromium", "/usr/bin/chromium"]
@@ -141,7 +143,10 @@ const absolute = (value) => new URL(value, document.baseURI).href;
       .map((el) => absolute(el.getAttribute('src') || el.getAttribute('href') ||
                             el.getAttribute('data')));
   const ids = [...document.querySelectorAll('[id], a[name]')].map((el) => el.id || el.name);
-  done({text: document.body ? document.body.innerText : '', links, files, pictures, ids});
+  // An XHTML document that is not well-formed XML shows a parser error.
+  const error = document.querySelector('parsererror');
+  done({text: document.body ? document.body.innerText : '', links, files, pictures, ids,
+        parseError: error ? error.textContent : null});
 })();
 """
 
@@ -197,6 +202,8 @@ def check_page(driver, root, path, expected, id_cache):
     driver.console()  # drops what earlier pages logged
     driver.open("file://" + urllib.parse.quote(path))
     report = driver.run(PAGE_REPORT)
+    if report["parseError"]:
+        problems.append("not well-formed: " + " ".join(report["parseError"].split()))
     for entry in driver.console():
         if entry.get("level") == "SEVERE":
             problems.append("console error: " + entry.get("message", ""))
@@ -240,13 +247,14 @@ def check_edition(driver, root, texts):
     by_key = {(t["subPage"], t["number"]): t["text"] for t in texts}
     failures = 0
     for path in sorted(pages):
-        if os.path.dirname(path) != root:
-            key = page_key(path)
-            if key is None or key not in by_key:
-                print("FAIL %s: no page of the book has this name" % os.path.relpath(path, root))
-                failures += 1
-                continue
-            pages[path] = by_key.pop(key)
+        key = page_key(path)
+        if key is None:
+            continue  # the contents, an EPUB's navigation or notes: no page's words
+        if key not in by_key:
+            print("FAIL %s: no page of the book has this name" % os.path.relpath(path, root))
+            failures += 1
+            continue
+        pages[path] = by_key.pop(key)
     for (sub, number) in sorted(by_key):
         print("FAIL the book's %s %d was not exported" % ("sub-page" if sub else "page", number))
         failures += 1
@@ -258,6 +266,23 @@ def check_edition(driver, root, texts):
             print("     " + problem)
         failures += len(problems)
     return failures
+
+
+def check_epub(driver, plbtool, book, out, texts):
+    """Packs the book as an EPUB and checks its content documents as pages
+    (Chromium reads .xhtml files as XML, as reading systems do)."""
+    print("== %s as EPUB" % book)
+    epub = out + ".epub"
+    packed = subprocess.run([plbtool, "export", book, "--epub", epub],
+                            stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
+    if packed.returncode:
+        print("FAIL plbtool export --epub: " + packed.stderr.strip())
+        return 1
+    with zipfile.ZipFile(epub) as archive:
+        archive.extractall(out + "-epub")
+        container = archive.read("META-INF/container.xml").decode()
+    package = re.search(r'full-path="([^"]+)"', container).group(1)
+    return check_edition(driver, os.path.join(out + "-epub", os.path.dirname(package)), texts)
 
 
 def start_driver():
@@ -275,6 +300,8 @@ def main():
     parser.add_argument("--plbtool")
     parser.add_argument("--edition")
     parser.add_argument("--texts")
+    parser.add_argument("--epub", action="store_true",
+                        help="also pack each book as an EPUB and check its documents")
     parser.add_argument("books", nargs="*")
     args = parser.parse_args()
     if bool(args.edition) == bool(args.plbtool and args.books) or \
@@ -311,6 +338,8 @@ def main():
                 failures += 1
                 continue
             failures += check_edition(driver, out, json.loads(texts.stdout))
+            if args.epub:
+                failures += check_epub(driver, args.plbtool, book, out, json.loads(texts.stdout))
     finally:
         driver.close()
         shutil.rmtree(work, ignore_errors=True)
