@@ -62,10 +62,16 @@ void THyperStyle::SetUnderlineLinks(bool Value) {
 void THyperStyle::FontChanged(TObject*) {
     FFont->OnChange = nullptr;
     const bool plainWeight = FFontWeight == 0 || FFontWeight == FW_NORMAL || FFontWeight == FW_BOLD;
+    LOGFONTA description;
     if (!plainWeight || FFont->Pitch() != fpDefault) {
-        LOGFONTA description;
         myDefines::CreateLogFont(FFont.get(), description);
         description.lfWeight = FFontWeight;
+        myDefines::CreateFontIndirectA(FFont.get(), description);
+    } else if (FFont->HasLogFont() && FFont->Weight() != FW_NORMAL && FFont->Weight() != FW_BOLD) {
+        // A plain weight again (the weight tag closed): the font leaves the
+        // explicit weight it was given, and its bold style decides once more.
+        myDefines::CreateLogFont(FFont.get(), description);
+        description.lfWeight = FFont->Style().Contains(fsBold) ? FW_BOLD : FW_NORMAL;
         myDefines::CreateFontIndirectA(FFont.get(), description);
     }
     AttachFont();

@@ -86,6 +86,17 @@ TEST(HyperStyle, AppliesAnExplicitWeightOrPitchThroughTheFontDescription) {
     EXPECT_EQ(s.Font()->Weight(), 400);
     s.SetFontWeight(600);
     EXPECT_EQ(s.Font()->Weight(), 600);
+    // Back to no weight of its own (a closed weight tag): the style's bold
+    // decides again, and the rest of the font stays.
+    s.Font()->SetStyle({fsItalic});
+    s.SetFontWeight(300);
+    s.SetFontWeight(0);
+    EXPECT_EQ(s.Font()->Weight(), 400);
+    EXPECT_TRUE(s.Font()->Style().Contains(fsItalic));
+    s.Font()->SetStyle({fsBold});
+    s.SetFontWeight(900);
+    s.SetFontWeight(400);
+    EXPECT_EQ(s.Font()->Weight(), 700);
     THyperStyle fixed;
     fixed.Font()->SetPitch(fpFixed);
     fixed.SetFontWeight(400);
