@@ -15,9 +15,9 @@ import sys
 import tempfile
 
 HERE = os.path.dirname(os.path.abspath(__file__))
-spec = importlib.util.spec_from_file_location("checker", os.path.join(HERE, "check-web-edition.py"))
-checker = importlib.util.module_from_spec(spec)
-spec.loader.exec_module(checker)
+loader_spec = importlib.util.spec_from_file_location("checker", os.path.join(HERE, "check-web-edition.py"))
+checker = importlib.util.module_from_spec(loader_spec)
+loader_spec.loader.exec_module(checker)
 
 # A 1x1 PNG.
 PNG = bytes.fromhex("89504e470d0a1a0a0000000d4948445200000001000000010802000000907753de"
