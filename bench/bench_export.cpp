@@ -1,7 +1,7 @@
 // The web edition of the 3,000-page illustrated book: every page as XHTML
 // with its pictures (bitmaps, JPEG pictures and icons as PNG on the second
 // thread, metafiles and vector pictures as SVG).
-#include "BenchBook.h"
+#include "IllustratedBookMain.h"
 #include "publish/WebEdition.h"
 
 #include <QApplication>
@@ -46,16 +46,5 @@ void BM_ExportWebEdition(benchmark::State& state) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    // The book is written (by a child process) before Qt starts any thread.
-    benchbook::MakeBenchBook("plb-bench-book-illustrated", true);
-    int qtArgc = 1;
-    QApplication app(qtArgc, argv);
-    benchmark::RegisterBenchmark("BM_ExportWebEdition", BM_ExportWebEdition)
-        ->Iterations(1)
-        ->Unit(benchmark::kSecond);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunIllustratedBookBenchmark(argc, argv, "BM_ExportWebEdition", BM_ExportWebEdition);
 }

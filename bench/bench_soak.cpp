@@ -9,7 +9,7 @@
 // (must stay within 1.05), pictures_per_pass (pictures the store handed to the
 // page view in one pass) and pages_per_s (both passes). With PLB_SOAK_SHOT
 // set to a file name, the first page as painted is saved there as a PNG.
-#include "BenchBook.h"
+#include "IllustratedBookMain.h"
 #include "data/Data.h"
 #include "hypertext/HyperText.h"
 #include "hypertext/PageViewSetup.h"
@@ -124,16 +124,5 @@ void BM_SoakTwoPasses(benchmark::State& state) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    // The book is written (by a child process) before Qt starts any thread.
-    benchbook::MakeBenchBook("plb-bench-book-illustrated", true);
-    int qtArgc = 1;
-    QApplication app(qtArgc, argv);
-    benchmark::RegisterBenchmark("BM_SoakTwoPasses", BM_SoakTwoPasses)
-        ->Iterations(1)
-        ->Unit(benchmark::kSecond);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunIllustratedBookBenchmark(argc, argv, "BM_SoakTwoPasses", BM_SoakTwoPasses);
 }

@@ -15,10 +15,15 @@ TVersion PicturesFileVersion() {
 }
 
 int64_t TPLBHTP::FindPicture(const AnsiString& Name) const {
+    const int index = IndexOfPicture(Name);
+    return index < 0 ? 0 : Offsets[static_cast<size_t>(index)];
+}
+
+int TPLBHTP::IndexOfPicture(const AnsiString& Name) const {
     const size_t count = std::min(static_cast<size_t>(Names.Count()), Offsets.size());
     for (size_t i = 0; i < count; ++i)
-        if (AnsiSameText(Names[static_cast<int>(i)], Name)) return Offsets[i];
-    return 0;
+        if (AnsiSameText(Names[static_cast<int>(i)], Name)) return static_cast<int>(i);
+    return -1;
 }
 
 int TPLBHTP::Count() const {

@@ -23,6 +23,8 @@ public:
     // Position of the first picture whose name equals Name without regard to
     // letter case; 0 when there is none.
     int64_t FindPicture(const AnsiString& Name) const;
+    // Index of that picture in Names; -1 when there is none.
+    int IndexOfPicture(const AnsiString& Name) const;
     // Number of stored pictures.
     int Count() const;
     // Where picture Index ends: the end position stored just before its bytes.

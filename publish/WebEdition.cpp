@@ -135,25 +135,20 @@ const TPLBDataItem* TEditionWriter::SubPage(int32_t Number) const {
 
 // The stored picture's bytes, from its start to the end recorded before it,
 // when that range lies inside the store; else the file in the book's folder.
-// The stored picture's bytes, from its start to the end recorded before it,
-// when that range lies inside the store; else the file in the book's folder.
 // The store finds names without regard to letter case, the folder may hold
 // names that differ only in it: each source is read once.
 std::shared_ptr<const std::string> TEditionWriter::PictureBytes(const AnsiString& Name) {
-    const int64_t start = FStore.FindPicture(Name);
+    const int index = FStore.IndexOfPicture(Name);
+    const int64_t start = index < 0 ? 0 : FStore.Offsets[static_cast<size_t>(index)];
     const std::string file = start > 0 ? std::string() : FFiles.BookFilePath(Name);
     const std::string key = start > 0 ? "store:" + std::to_string(start) : "file:" + file;
     if (const auto found = FBytes.find(key); found != FBytes.end()) return found->second;
     std::shared_ptr<const std::string> bytes;
     if (start > 0 && FStore.Data) {
-        for (int i = 0; i < FStore.Count(); ++i) {
-            if (FStore.Offsets[static_cast<size_t>(i)] != start) continue;
-            const int64_t end = FStore.PictureEnd(i);
-            if (end > start && end <= FStore.Data->Size())
-                bytes = std::make_shared<const std::string>(FStore.Data->Memory() + start,
-                                                            static_cast<size_t>(end - start));
-            break;
-        }
+        const int64_t end = FStore.PictureEnd(index);
+        if (end > start && end <= FStore.Data->Size())
+            bytes = std::make_shared<const std::string>(FStore.Data->Memory() + start,
+                                                        static_cast<size_t>(end - start));
     } else if (!file.empty()) {
         bytes = FFiles.BookFileBytes(Name);
     }
