@@ -87,15 +87,39 @@ void TQtMediaBackend::Seek(int64_t Position) {
     if (Position != FPlayer->position()) FPlayer->setPosition(Position);
 }
 
+// Changing the video output of a clip's live media pipeline relinks it
+// while it streams, which now and then stalls it for good (it never plays
+// again). A move to another panel loads the clip afresh into the new panel
+// instead, at the same position and playing if it played.
 void TQtMediaBackend::SetDisplay(TControl* Display, const TRect& Rect) {
     QWidget* panel = ControlWidget(Display);
     const bool newPanel = panel != FSurface->Panel();
+    if (newPanel && FOpen) {
+        MoveClipTo(panel, Rect);
+        return;
+    }
     // The players let go of the old video widgets before the surface deletes them.
     if (newPanel) DropRetired();
     if (newPanel && FPlayer) FPlayer->setVideoOutput(nullptr);
     FSurface->SetPanel(panel, Rect);
     if (newPanel && FPlayer) FPlayer->setVideoOutput(FSurface->Output());
     UpdateVideo();
+}
+
+// Changing the video output of a clip's live media pipeline relinks it while
+// it streams, which now and then stalls it for good: it never plays again.
+// An open clip is loaded afresh into the new panel instead, at the same
+// position and in the same state.
+void TQtMediaBackend::MoveClipTo(QWidget* Panel, const TRect& Rect) {
+    const QMediaPlayer::PlaybackState state = FPlayer->playbackState();
+    const qint64 position = AtEnd() ? 0 : FPlayer->position();
+    RetirePlayer();
+    DropRetired();
+    FSurface->SetPanel(Panel, Rect);
+    if (!Reload()) return;
+    if (position > 0) FPlayer->setPosition(position);
+    if (state == QMediaPlayer::PlayingState) FPlayer->play();
+    if (state == QMediaPlayer::PausedState) FPlayer->pause();
 }
 
 // A new player for every load: a clip's media pipeline posts its last

@@ -12,6 +12,7 @@ class QAudioOutput;
 class QMediaPlayer;
 class QObject;
 class QVideoWidget;
+class QWidget;
 class TVideoSurface;
 
 // Plays clips through Qt Multimedia: a QMediaPlayer with the default audio
@@ -40,6 +41,7 @@ public:
 private:
     bool Load(std::string& Error);
     bool Reload();
+    void MoveClipTo(QWidget* Panel, const TRect& Rect);
     bool AtEnd() const;
     void CheckFalseEnd(int Status);
     void DropPlayer();

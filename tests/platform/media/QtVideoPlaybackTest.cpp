@@ -93,19 +93,40 @@ TEST_F(QtVideo, SoundAloneShowsNoPicture) {
         EXPECT_FALSE(video->isVisibleTo(PanelWidget));
 }
 
+// A playing clip moved to another panel goes on from where it was there;
+// a paused one stays paused, and without a display the clip still plays.
 TEST_F(QtVideo, TheVideoFollowsTheDisplayToAnotherPanel) {
     ASSERT_TRUE(OpenFile(Clip(MotionJpegAvi, "clip.avi")));
+    Player->Play();
+    ASSERT_TRUE(WaitUntil([&] { return Player->Position() >= 300; }));
     QWidget* other = new QWidget(&Window);
     TWidgetControl otherPanel(*other);
+    const int32_t before = Player->Position();
     Player->SetDisplay(&otherPanel);
     EXPECT_TRUE(VideoOn(*PanelWidget).isEmpty());
     ASSERT_EQ(VideoOn(*other).size(), 1);
-    EXPECT_TRUE(VideoOn(*other).front()->isVisibleTo(other));
-    // Without a display the clip still plays.
+    QVideoWidget* video = VideoOn(*other).front();
+    EXPECT_TRUE(video->isVisibleTo(other));
+    EXPECT_EQ(Player->Mode(), mpPlaying);
+    EXPECT_GE(Player->Position(), before - 70) << "started again";
+    int frames = 0;
+    QObject::connect(video->videoSink(), &QVideoSink::videoFrameChanged,
+                     [&](const QVideoFrame& Frame) { frames += Frame.isValid(); });
+    EXPECT_TRUE(WaitUntil([&] { return frames > 0 && Player->Position() > before; }))
+        << Player->Position() << " ms after " << before << " ms, " << frames << " frames";
+
+    Player->Pause();
+    const int32_t paused = Player->Position();
+    Player->SetDisplay(&Panel);
+    EXPECT_EQ(Player->Mode(), mpPaused);
+    EXPECT_TRUE(WaitUntil([&] { return Player->Position() >= paused - 70; }))
+        << Player->Position() << " ms, paused at " << paused << " ms";
+
     Player->SetDisplay(nullptr);
-    EXPECT_TRUE(VideoOn(*other).isEmpty());
+    EXPECT_TRUE(VideoOn(*PanelWidget).isEmpty());
     Player->Play();
-    EXPECT_TRUE(WaitUntil([&] { return Player->Position() > 0; }));
+    const int32_t hidden = Player->Position();
+    EXPECT_TRUE(WaitUntil([&] { return Player->Position() > hidden; }));
 }
 
 TEST_F(QtVideo, AFailedClipDoesNotSpoilTheNextOne) {
