@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QShortcut>
 
 TDesktopKeys::TDesktopKeys(QWidget& Window, std::function<void(TKeyCommand)> Run)
     : QObject(&Window), FWindow(Window), FRun(std::move(Run)) {
@@ -18,6 +19,9 @@ bool TDesktopKeys::eventFilter(QObject* Watched, QEvent* Event) {
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:
         return MouseEvent(*Event);
+    case QEvent::ShortcutOverride:
+        FOfferedKey = static_cast<QKeyEvent*>(Event)->key();
+        return false;
     case QEvent::KeyPress:
     case QEvent::KeyRelease:
         return KeyEvent(*Event);
@@ -26,18 +30,23 @@ bool TDesktopKeys::eventFilter(QObject* Watched, QEvent* Event) {
     }
 }
 
+// A window shortcut rather than a key of the filter: shortcuts also match a
+// letter key's Latin letter while a Cyrillic keyboard layout is on.
+void TDesktopKeys::SetPrint(std::function<void()> Print) {
+    auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), &FWindow);
+    shortcut->setAutoRepeat(false); // held down, it opens one dialog
+    connect(shortcut, &QShortcut::activated, this, [this, Print = std::move(Print)] {
+        FPressedKey = FOfferedKey; // the key acted: its release is taken
+        Print();
+    });
+}
+
 bool TDesktopKeys::MouseEvent(QEvent& Event) {
     const Qt::MouseButton button = static_cast<QMouseEvent&>(Event).button();
     if (button != Qt::BackButton && button != Qt::ForwardButton) return false;
     if (Event.type() == QEvent::MouseButtonRelease)
         FRun(button == Qt::ForwardButton ? TKeyCommand::Forward : TKeyCommand::Backward);
     return true;
-}
-
-bool IsPrintKey(int Key, Qt::KeyboardModifiers Modifiers) {
-    const Qt::KeyboardModifiers held =
-        Modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
-    return Key == Qt::Key_P && held == Qt::ControlModifier;
 }
 
 bool TDesktopKeys::KeyEvent(QEvent& Event) {
@@ -50,12 +59,7 @@ bool TDesktopKeys::KeyEvent(QEvent& Event) {
     // A new press ends any wait for a release that went to another window.
     if (!key.isAutoRepeat()) FPressedKey = 0;
     const TKeyCommand command = DesktopKeyCommand(key.key(), key.modifiers());
-    if (command == TKeyCommand::None) {
-        if (!FPrint || !IsPrintKey(key.key(), key.modifiers())) return false;
-        FPressedKey = key.key();
-        if (!key.isAutoRepeat()) FPrint(); // held down, it opens one dialog
-        return true;
-    }
+    if (command == TKeyCommand::None) return false;
     FPressedKey = key.key();
     FRun(command); // held down, the key repeats the step as elsewhere
     return true;

@@ -14,15 +14,13 @@
 // and double clicks, and the releases of a key that acted, so no widget and
 // no release-time key map reads them again. Installed on the application,
 // owned by the window.
-// Ctrl+P, the print key readers know from other programs.
-bool IsPrintKey(int Key, Qt::KeyboardModifiers Modifiers);
-
 class TDesktopKeys : public QObject {
 public:
     TDesktopKeys(QWidget& Window, std::function<void(TKeyCommand)> Run);
-    // Ctrl+P, taken as the keys above are, calls Print (not a command of the
-    // key map: it opens the print dialog).
-    void SetPrint(std::function<void()> Print) { FPrint = std::move(Print); }
+    // Ctrl+P, the print key readers know from other programs, calls Print
+    // (not a command of the key map: it opens the print dialog). Its release
+    // is taken as the keys above are.
+    void SetPrint(std::function<void()> Print);
 
 protected:
     bool eventFilter(QObject* Watched, QEvent* Event) override;
@@ -33,6 +31,6 @@ private:
 
     QWidget& FWindow;
     std::function<void(TKeyCommand)> FRun;
-    std::function<void()> FPrint;
+    int FOfferedKey = 0; // the key last offered to the window's shortcuts
     int FPressedKey = 0; // the key that acted on its press, until released
 };
