@@ -19,6 +19,20 @@ std::string Num(double V) {
     return text;
 }
 
+// A transform's coefficient: six significant digits, as three decimals
+// would move the far edge of a metafile drawn at 1/16 by pixels.
+std::string Coefficient(double V) {
+    if (!std::isfinite(V) || V == 0) return "0"; // no "-0"
+    char text[32];
+    std::snprintf(text, sizeof text, "%.6g", V);
+    return text;
+}
+
+std::string Matrix(const TXForm& T) {
+    return "matrix(" + Coefficient(T.M11) + " " + Coefficient(T.M12) + " " + Coefficient(T.M21) +
+           " " + Coefficient(T.M22) + " " + Coefficient(T.Dx) + " " + Coefficient(T.Dy) + ")";
+}
+
 std::string Attr(const char* Name, double V) {
     return std::string(" ") + Name + "=\"" + Num(V) + "\"";
 }
@@ -79,16 +93,26 @@ std::string TSvgCanvas::NewId(const char* Prefix) {
 std::string TSvgCanvas::TransformAttribute() const {
     const TXForm t = EffectiveTransform();
     if (t.IsIdentity()) return "";
-    return " transform=\"matrix(" + Num(t.M11) + " " + Num(t.M12) + " " + Num(t.M21) + " " +
-           Num(t.M22) + " " + Num(t.Dx) + " " + Num(t.Dy) + ")\"";
+    return " transform=\"" + Matrix(t) + "\"";
+}
+
+// Pens thinner than a pixel on the page are drawn a pixel wide, and hatch
+// patterns are eight pixels of the page whatever the transform: both are
+// measured on the page, not in the transformed units of a metafile.
+double TSvgCanvas::TransformScale() const {
+    const TXForm t = EffectiveTransform();
+    return std::sqrt(std::abs(t.M11 * t.M22 - t.M12 * t.M21));
 }
 
 std::string TSvgCanvas::StrokeAttributes() const {
     const TPen& pen = Pen();
     if (pen.Style() == psClear || pen.Mode() == pmNop) return NoStroke();
-    std::string a = " stroke=\"" + CssColor(pen.Color()) + "\"" +
-                    Attr("stroke-width", std::max(1, pen.Width()));
-    const std::string dash = DashArray(pen.Style(), pen.Width());
+    const int width = std::max(1, pen.Width());
+    const bool hairline = width * TransformScale() < 1;
+    std::string a =
+        " stroke=\"" + CssColor(pen.Color()) + "\"" + Attr("stroke-width", hairline ? 1 : width);
+    if (hairline) a += " vector-effect=\"non-scaling-stroke\"";
+    const std::string dash = DashArray(pen.Style(), hairline ? 1 : width);
     if (!dash.empty()) a += " stroke-dasharray=\"" + dash + "\"";
     return a;
 }
@@ -98,14 +122,24 @@ std::string TSvgCanvas::FillAttributes() {
     if (brush.Style() == bsClear) return " fill=\"none\"";
     const std::string colour = CssColor(brush.Color());
     if (brush.Style() == bsSolid) return " fill=\"" + colour + "\"";
-    // Hatched brushes: an 8 x 8 pattern of the hatch lines on a clear ground.
+    // Hatched brushes: an 8 x 8 pattern of the hatch lines on a clear ground,
+    // laid on the page's pixels (the inverse of the shape's transform).
     static const char* const hatches[] = {"M0,4H8",   "M4,0V8",       "M0,0L8,8",
                                           "M0,8L8,0", "M0,4H8M4,0V8", "M0,0L8,8M0,8L8,0"};
     const int index = std::clamp(static_cast<int>(brush.Style()) - bsHorizontal, 0, 5);
+    std::string onPage;
+    const TXForm t = EffectiveTransform();
+    const double det = t.M11 * t.M22 - t.M12 * t.M21;
+    if (!t.IsIdentity() && std::abs(det) > 1e-12) {
+        TXForm inverse{t.M22 / det, -t.M12 / det, -t.M21 / det, t.M11 / det, 0, 0};
+        inverse.Dx = -(t.Dx * inverse.M11 + t.Dy * inverse.M21);
+        inverse.Dy = -(t.Dx * inverse.M12 + t.Dy * inverse.M22);
+        onPage = " patternTransform=\"" + Matrix(inverse) + "\"";
+    }
     const std::string id = NewId("h");
-    FDefs += "<pattern id=\"" + id +
-             "\" width=\"8\" height=\"8\" patternUnits=\"userSpaceOnUse\"><path d=\"" +
-             hatches[index] + "\" stroke=\"" + colour + "\" stroke-width=\"1\"/></pattern>";
+    FDefs += "<pattern id=\"" + id + "\" width=\"8\" height=\"8\" patternUnits=\"userSpaceOnUse\"" +
+             onPage + "><path d=\"" + hatches[index] + "\" stroke=\"" + colour +
+             "\" stroke-width=\"1\"/></pattern>";
     return " fill=\"url(#" + id + ")\"";
 }
 

@@ -53,6 +53,7 @@ private:
     // The transform attribute of the current world transform ("" when identity).
     std::string TransformAttribute() const;
     // Stroke and fill attributes of the current pen and brush.
+    double TransformScale() const;
     std::string StrokeAttributes() const;
     std::string FillAttributes();
     std::string NoStroke() const { return " stroke=\"none\""; }

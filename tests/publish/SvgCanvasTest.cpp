@@ -153,3 +153,34 @@ TEST(SvgCanvas, ClipsTransformsAndLinks) {
     ASSERT_NE(title, nullptr);
     EXPECT_EQ(title->Text, "Далее & <дальше>");
 }
+
+// A metafile drawn at 1/16: its shapes scale, but a hairline pen stays a
+// pixel wide and hatches stay eight pixels of the page, as on the screen.
+TEST(SvgCanvas, HairlinesAndHatchesAreMeasuredOnThePage) {
+    TSvgCanvas canvas(320, 240, nullptr);
+    canvas.SetTransform(TXForm{0.0625, 0, 0, 0.0625, 3, 4});
+    canvas.Pen().SetWidth(1);
+    canvas.Pen().SetStyle(psDot);
+    canvas.Brush().SetStyle(bsFDiagonal);
+    canvas.Rectangle(160, 160, 1760, 1760);
+    canvas.Pen().SetStyle(psSolid);
+    canvas.Pen().SetWidth(32);
+    canvas.Brush().SetStyle(bsClear);
+    canvas.Ellipse(0, 0, 1600, 800);
+    const std::string svg = canvas.Document();
+    const auto e = Elements(svg);
+    const TElement* rect = Find(e, "rect");
+    ASSERT_NE(rect, nullptr);
+    EXPECT_EQ(rect->Attributes.at("transform"), "matrix(0.0625 0 0 0.0625 3 4)");
+    EXPECT_EQ(rect->Attributes.at("stroke-width"), "1");
+    EXPECT_EQ(rect->Attributes.at("vector-effect"), "non-scaling-stroke");
+    EXPECT_EQ(rect->Attributes.at("stroke-dasharray"), "1,1");
+    EXPECT_NE(
+        svg.find("patternUnits=\"userSpaceOnUse\" patternTransform=\"matrix(16 0 0 16 -48 -64)\""),
+        std::string::npos)
+        << svg;
+    const TElement* ellipse = Find(e, "ellipse");
+    ASSERT_NE(ellipse, nullptr);
+    EXPECT_EQ(ellipse->Attributes.at("stroke-width"), "32"); // two pixels on the page
+    EXPECT_EQ(ellipse->Attributes.count("vector-effect"), 0u);
+}
