@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 
 namespace {
@@ -78,6 +79,17 @@ std::string CssWordStyle(const THyperStyle& Style) {
     std::string css = CssFont(*Style.Font());
     if (Style.Background()) css += ";background-color:" + CssColor(Style.BackColor());
     return css;
+}
+
+std::string CssLineHeight(const THyperStyle& Style) {
+    if (Style.Interval() == 0) return "";
+    // The viewer's line is the font's cell (about 1.15 em) and the interval;
+    // as a factor the height follows larger fonts within the paragraph.
+    const double em = EmPixels(*Style.Font());
+    const double factor = std::clamp((1.15 * em + Style.Interval()) / em, 0.5, 20.0);
+    char text[32];
+    std::snprintf(text, sizeof text, "line-height:%.3g", factor);
+    return text;
 }
 
 const char* CssAlign(const THyperStyle& Style) {

@@ -16,3 +16,6 @@ std::string CssWordStyle(const THyperStyle& Style);
 // The text-align value of a line's alignment (justified for the page
 // alignment).
 const char* CssAlign(const THyperStyle& Style);
+// The line height of a style with an interval (extra pixels above each of
+// its lines), as a factor of the font size; empty without one.
+std::string CssLineHeight(const THyperStyle& Style);

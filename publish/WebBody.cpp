@@ -64,7 +64,9 @@ private:
 };
 
 void TBodyWriter::OpenParagraph(const THyperWord& First) {
-    FOut += std::string("<p style=\"text-align:") + CssAlign(*First.Style) + "\">";
+    const std::string lineHeight = CssLineHeight(*First.Style);
+    FOut += std::string("<p style=\"text-align:") + CssAlign(*First.Style) +
+            (lineHeight.empty() ? "" : ";" + lineHeight) + "\">";
     FInParagraph = true;
     FHasContent = false;
     FShiftY = 0;

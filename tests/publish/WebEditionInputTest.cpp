@@ -244,6 +244,21 @@ TEST(WebEditionInput, ParagraphsLineBreaksAndAlignment) {
     EXPECT_NE(page.find("<p style=\"text-align:justify\">four</p>"), std::string::npos) << page;
 }
 
+// An interval makes each line of its style taller by that many pixels: a
+// 20-pixel font has a 23-pixel cell, and 23 of interval make twice the cell.
+TEST(WebEditionInput, AnIntervalMakesTheLinesTaller) {
+    TWebDocumentScan scan;
+    const std::string page =
+        ExportOnePage("<fontheight=20><interval=23>wide</interval><p>plain", scan);
+    ASSERT_TRUE(scan.WellFormed) << scan.Error;
+    EXPECT_NE(page.find("<p style=\"text-align:justify;line-height:2.3\"><span class=\"s1\">wide"),
+              std::string::npos)
+        << page;
+    EXPECT_NE(page.find("<p style=\"text-align:justify\"><span class=\"s1\">plain"),
+              std::string::npos)
+        << page;
+}
+
 } // namespace
 
 namespace {
