@@ -231,37 +231,40 @@ void TSvgCanvas::DoTextOut(int X, int Y, const AnsiString& Text) {
 
 // Lines of the text at their explicit breaks, placed by the horizontal and
 // (for a single line) vertical flags; words are not wrapped again.
+// The runs are placed as the screen places them: lines broken at words,
+// accelerators underlined, the brush colour behind them when it is solid.
 void TSvgCanvas::DoDrawText(const AnsiString& Text, const TRect& R, unsigned Flags) {
-    std::vector<AnsiString> lines;
-    size_t start = 0;
-    while (start <= Text.size()) {
-        size_t end = Text.find_first_of("\r\n", start);
-        if (end == std::string::npos) end = Text.size();
-        lines.push_back(Text.substr(start, end - start));
-        if (end < Text.size() && Text[end] == '\r' && end + 1 < Text.size() &&
-            Text[end + 1] == '\n')
-            ++end;
-        start = end + 1;
+    int lineHeight = 0;
+    const std::vector<TPlacedTextRun> runs = PlaceText(Text, R, Flags, lineHeight);
+    const TTextMetric metrics = TextMetrics();
+    const std::string transform = TransformAttribute();
+    const std::string colour = CssColor(Font().Color());
+    const bool opaque = Brush().Style() == bsSolid;
+    const bool clipped = !(Flags & DT_NOCLIP) && !runs.empty();
+    if (clipped) {
+        const std::string id = NewId("c");
+        FDefs += "<clipPath id=\"" + id + "\"><rect" + Attr("x", R.Left) + Attr("y", R.Top) +
+                 Attr("width", R.Width()) + Attr("height", R.Height()) + transform +
+                 "/></clipPath>";
+        FBody += "<g clip-path=\"url(#" + id + ")\">\n";
     }
-    if (Flags & DT_SINGLELINE) lines = {Text};
-    const int lineHeight = TextMetrics().tmHeight;
-    int y = R.Top;
-    if ((Flags & DT_SINGLELINE) && (Flags & DT_VCENTER))
-        y = (R.Top + R.Bottom - lineHeight) / 2;
-    else if ((Flags & DT_SINGLELINE) && (Flags & DT_BOTTOM))
-        y = R.Bottom - lineHeight;
-    const TBrushStyle brush = Brush().Style();
-    Brush().SetStyle(bsClear);
-    for (const AnsiString& line : lines) {
-        if (Flags & DT_CENTER)
-            this->Text((R.Left + R.Right) / 2, y, line, TA_CENTER | TA_TOP);
-        else if (Flags & DT_RIGHT)
-            this->Text(R.Right, y, line, TA_RIGHT | TA_TOP);
-        else
-            this->Text(R.Left, y, line, TA_LEFT | TA_TOP);
-        y += lineHeight;
+    for (const TPlacedTextRun& run : runs) {
+        if (opaque)
+            FBody += "<rect" + Attr("x", run.X) + Attr("y", run.Y) + Attr("width", run.Width) +
+                     Attr("height", lineHeight) + " fill=\"" + CssColor(Brush().Color()) + "\"" +
+                     transform + "/>\n";
+        FBody += "<text" + Attr("x", run.X) + Attr("y", run.Y + metrics.tmAscent) +
+                 " xml:space=\"preserve\" style=\"" + CssFont(Font()) + "\" fill=\"" + colour +
+                 "\"" + transform + ">" + XmlText(run.Text) + "</text>\n";
+        for (const int i : run.Underlined) {
+            const int from = TextWidth(run.Text.substr(0, static_cast<size_t>(i)));
+            const int to = TextWidth(run.Text.substr(0, static_cast<size_t>(i) + 1));
+            FBody += "<rect" + Attr("x", run.X + from) + Attr("y", run.Y + metrics.tmAscent + 1) +
+                     Attr("width", to - from) + Attr("height", 1) + " fill=\"" + colour + "\"" +
+                     transform + "/>\n";
+        }
     }
-    Brush().SetStyle(brush);
+    if (clipped) FBody += "</g>\n";
 }
 
 void TSvgCanvas::DoLine(TPoint From, TPoint To) {

@@ -134,6 +134,18 @@ int TCanvas::DrawText(const AnsiString& Text, TRect& Rect, unsigned Flags) {
     return layout.Result;
 }
 
+std::vector<TPlacedTextRun> TCanvas::PlaceText(const AnsiString& Text, const TRect& Rect,
+                                               unsigned Flags, int& LineHeight) const {
+    const TTextLayout layout = LayoutText(*FontEntryFor(*FFont), Text, Rect, Flags);
+    LineHeight = layout.LineHeight;
+    std::vector<TPlacedTextRun> runs;
+    for (const TTextLine& line : layout.Lines)
+        for (const TTextRun& run : line.Runs)
+            runs.push_back(
+                {FromQString(run.Text), line.X + run.X, line.Y, run.Width, run.Underlined});
+    return runs;
+}
+
 void TCanvas::MoveTo(int X, int Y) {
     FPenPos = Point(Clamp(X), Clamp(Y));
 }

@@ -87,6 +87,17 @@ struct TCanvasPath {
     bool Empty() const { return Verbs.empty(); }
 };
 
+// A run of DrawText's text (a line, or its part between tab stops) where the
+// platform's DrawText puts it: the cell's top-left corner, its width, and the
+// indices of the accelerator characters underlined in it.
+struct TPlacedTextRun {
+    AnsiString Text;
+    int X = 0;
+    int Y = 0;
+    int Width = 0;
+    std::vector<int> Underlined;
+};
+
 // The drawing surface. Coordinates are pixels of the page, under the world
 // transform, kept within +/-2^27 (larger values are clamped). Conventions of the platform's
 // graphics: Rectangle, Ellipse, RoundRect, FillRect exclude the right and bottom edge; LineTo
@@ -234,6 +245,11 @@ protected:
     virtual void DoDrawGraphic(const TRect& Dest, const TGraphic& Graphic);
 
     const TRect& ClipRectValue() const { return FClip; }
+    // The runs DrawText draws for Text in Rect with Flags (lines broken at
+    // words, prefixes and tabs taken as the platform takes them), and the
+    // height of a line; for canvases that draw the runs themselves.
+    std::vector<TPlacedTextRun> PlaceText(const AnsiString& Text, const TRect& Rect, unsigned Flags,
+                                          int& LineHeight) const;
 
 private:
     void DrawPath(const TCanvasPath& Path, TPathDraw How);

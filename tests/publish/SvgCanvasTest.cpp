@@ -184,3 +184,45 @@ TEST(SvgCanvas, HairlinesAndHatchesAreMeasuredOnThePage) {
     EXPECT_EQ(ellipse->Attributes.at("stroke-width"), "32"); // two pixels on the page
     EXPECT_EQ(ellipse->Attributes.count("vector-effect"), 0u);
 }
+
+// Text drawn in a rectangle breaks at words to its width, loses its prefix
+// characters to an underlined accelerator, and is clipped to the rectangle.
+TEST(SvgCanvas, TextInARectangleWrapsAtWordsWithItsAccelerator) {
+    TSvgCanvas canvas(200, 100, nullptr);
+    canvas.Font().SetName("Arial");
+    canvas.Font().SetHeight(-12);
+    canvas.Brush().SetStyle(bsClear);
+    TRect box = Rect(10, 10, 80, 90);
+    canvas.DrawText("&Words that wrap over && several lines", box, DT_CENTER | DT_WORDBREAK);
+    const std::string svg = canvas.Document();
+    const auto e = Elements(svg);
+    std::vector<const TElement*> texts;
+    std::string joined;
+    for (const TElement& x : e)
+        if (x.Name == "text") {
+            texts.push_back(&x);
+            joined += (joined.empty() ? "" : " ") + x.Text;
+            const int width = canvas.TextWidth(x.Text);
+            EXPECT_LE(width, 70) << x.Text;
+            EXPECT_NEAR(std::stoi(x.Attributes.at("x")) + width / 2, 45, 1) << "centred";
+        }
+    ASSERT_GE(texts.size(), 3u) << svg;
+    EXPECT_EQ(joined, "Words that wrap over & several lines");
+    // Each line a line height below the one before.
+    const int lineHeight = canvas.TextMetrics().tmHeight;
+    EXPECT_EQ(std::stoi(texts[1]->Attributes.at("y")) - std::stoi(texts[0]->Attributes.at("y")),
+              lineHeight);
+    // The accelerator's underline: one pixel high under the "W".
+    bool underlined = false;
+    for (const TElement& x : e)
+        if (x.Name == "rect" && x.Attributes.at("height") == "1")
+            underlined = std::stoi(x.Attributes.at("width")) == canvas.TextWidth("W");
+    EXPECT_TRUE(underlined) << svg;
+    EXPECT_NE(svg.find("<rect x=\"10\" y=\"10\" width=\"70\" height=\"80\"/></clipPath>"),
+              std::string::npos)
+        << svg;
+
+    TSvgCanvas unclipped(200, 100, nullptr);
+    unclipped.DrawText("free", box, DT_NOCLIP | DT_NOPREFIX);
+    EXPECT_EQ(unclipped.Document().find("clipPath"), std::string::npos);
+}
