@@ -52,8 +52,8 @@ TRect Intersect(const TRect& A, const TRect& B) {
 }
 
 // The dash pattern of a pen style, scaled by the pen's width.
-std::string DashArray(TPenStyle Style, int Width) {
-    const int w = std::max(1, Width);
+std::string DashArray(TPenStyle Style, double Width) {
+    const double w = std::max(1e-6, Width);
     switch (Style) {
     case psDash:
         return Num(6 * w) + "," + Num(2 * w);
@@ -107,12 +107,13 @@ double TSvgCanvas::TransformScale() const {
 std::string TSvgCanvas::StrokeAttributes() const {
     const TPen& pen = Pen();
     if (pen.Style() == psClear || pen.Mode() == pmNop) return NoStroke();
-    const int width = std::max(1, pen.Width());
-    const bool hairline = width * TransformScale() < 1;
-    std::string a =
-        " stroke=\"" + CssColor(pen.Color()) + "\"" + Attr("stroke-width", hairline ? 1 : width);
-    if (hairline) a += " vector-effect=\"non-scaling-stroke\"";
-    const std::string dash = DashArray(pen.Style(), hairline ? 1 : width);
+    // A pen thinner than a pixel on the page is a pixel wide, in the shape's
+    // own units (its transform scales it back to one pixel).
+    const double scale = TransformScale();
+    const double width =
+        scale > 0 && pen.Width() * scale < 1 ? 1 / scale : std::max(1, pen.Width());
+    std::string a = " stroke=\"" + CssColor(pen.Color()) + "\"" + Attr("stroke-width", width);
+    const std::string dash = DashArray(pen.Style(), width);
     if (!dash.empty()) a += " stroke-dasharray=\"" + dash + "\"";
     return a;
 }

@@ -66,6 +66,8 @@ FAULTS = {
     "console error": ({"pages/s0007.html": page("Фокус", "<p>Фокус линзы.</p><script>console.error('x')</script>")}, None),
     "missing word": (None, {1: "Свет — это волна, а линза его не собирает."}),
     "words out of order": (None, {2: "Вторая страница. Дальше"}),
+    "word shown only inside another": (None, {1: "Свет — это волна, а лин его собирает."}),
+    "word shown only as the start of another": (None, {1: "Свет — это волна, а линза его собира"}),
     "hidden text counted": (None, {1: "Свет — это волна, а линза его собирает. Фокус линзы в конце"}),
     "page not exported": ({"pages/s0007.html": None}, None),
     "XHTML that is not well-formed": ({"pages/s0007.html": None, "pages/s0007.xhtml": page(

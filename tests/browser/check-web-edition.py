@@ -176,15 +176,42 @@ def squeeze(text):
     return re.sub(r"[\s\u00ad]+", "", text)
 
 
+def squeeze_with_bounds(text):
+    """The squeezed text, and the places in it where white space was: the
+    starts and ends of the words the browser shows."""
+    kept = []
+    bounds = {0}
+    for ch in text:
+        if ch.isspace():
+            bounds.add(len(kept))
+        elif ch != "\u00ad":
+            kept.append(ch)
+    bounds.add(len(kept))
+    return "".join(kept), bounds
+
+
 def missing_words(expected, shown):
-    """The first word of expected not found, in order, in the shown text."""
-    haystack = squeeze(shown)
+    """The first word of expected not found, in order, in the shown text.
+
+    A word matches where a shown word starts, or right after the word before
+    it (words the browser shows joined); it must end where a shown word ends
+    or where the next word follows on. So a short word is not found inside a
+    longer one."""
+    haystack, bounds = squeeze_with_bounds(shown)
+    words = expected.split()
     at = 0
-    for index, word in enumerate(expected.split()):
-        found = haystack.find(squeeze(word), at)
+    joined = False  # the word before ended inside a shown word: this one must follow on
+    for index, word in enumerate(words):
+        needle = squeeze(word)
+        found = haystack.find(needle, at)
+        while found >= 0 and not (found == at or (found in bounds and not joined)):
+            found = -1 if joined else haystack.find(needle, found + 1)
         if found < 0:
             return word, index
-        at = found + len(squeeze(word))
+        at = found + len(needle)
+        joined = at not in bounds
+    if joined:
+        return words[-1], len(words) - 1
     return None
 
 
