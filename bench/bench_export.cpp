@@ -12,14 +12,10 @@
 namespace {
 
 void BM_ExportWebEdition(benchmark::State& state) {
-    const benchbook::TBenchBook file = benchbook::MakeBenchBook("plb-bench-book-illustrated", true);
-    THeadlessProgress progress;
-    TPLBData book(&progress.Record);
-    TPLBHTP pictures;
-    if (!book.LoadFromFile(file.dataFile, &pictures)) {
-        state.SkipWithError(("the bench book does not load: " + book.LoadError()).c_str());
-        return;
-    }
+    TIllustratedBook illustrated;
+    if (!illustrated.Load(state)) return;
+    TPLBData& book = illustrated.Book;
+    TPLBHTP& pictures = illustrated.Pictures;
     const auto out = std::filesystem::temp_directory_path() / "plb-bench-export";
     TWebManifest manifest;
     double seconds = 0;

@@ -92,14 +92,10 @@ private:
 };
 
 void BM_SoakTwoPasses(benchmark::State& state) {
-    const benchbook::TBenchBook file = benchbook::MakeBenchBook("plb-bench-book-illustrated", true);
-    THeadlessProgress progress;
-    TPLBData book(&progress.Record);
-    TPLBHTP pictures;
-    if (!book.LoadFromFile(file.dataFile, &pictures)) {
-        state.SkipWithError(("the bench book does not load: " + book.LoadError()).c_str());
-        return;
-    }
+    TIllustratedBook illustrated;
+    if (!illustrated.Load(state)) return;
+    TPLBData& book = illustrated.Book;
+    TPLBHTP& pictures = illustrated.Pictures;
     TSoakReader reader(book, pictures);
     double first = 0, second = 0, seconds = 0;
     long loaded = 0;

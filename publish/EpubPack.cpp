@@ -3,15 +3,14 @@
 #include "platform/base/FileNames.h"
 #include "publish/EpubIdentifier.h"
 #include "publish/EpubPackage.h"
+#include "publish/OutputPaths.h"
 #include "publish/ZipWriter.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
-#include <fstream>
 #include <map>
-#include <sstream>
 
 namespace {
 
@@ -21,15 +20,6 @@ std::string FoldCase(std::string Text) {
     for (char& c : Text)
         if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
     return Text;
-}
-
-bool ReadWholeFile(const std::string& Path, std::string& Data) {
-    if (!FileExists(Path)) return false;
-    std::ifstream in(Path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    Data = text.str();
-    return in.good() || in.eof();
 }
 
 long long PackTime() {
@@ -95,7 +85,7 @@ bool ReadDocuments(const std::string& Dir, const TWebManifest& Manifest, TEpubIn
                    std::string& Error) {
     std::string text;
     const auto read = [&](const std::string& Path) {
-        if (ReadWholeFile(JoinPath(Dir, Path), text)) return true;
+        if (ReadFileBytes(JoinPath(Dir, Path), text)) return true;
         Error = "cannot read " + JoinPath(Dir, Path);
         return false;
     };
@@ -161,7 +151,7 @@ bool PackEpub(const std::string& EditionDir, const TWebManifest& Manifest,
     std::string data, readError;
     for (size_t i = 0; ok && i < files.Paths.size(); ++i) {
         const std::string file = JoinPath(EditionDir, files.Paths[i]);
-        if (!ReadWholeFile(file, data)) readError = "cannot read " + file;
+        if (!ReadFileBytes(file, data)) readError = "cannot read " + file;
         ok = readError.empty() && zip.Add(folder + files.Paths[i], data);
     }
     for (size_t i = 0; ok && i < notes.size(); ++i)

@@ -2,8 +2,10 @@
 
 #include "platform/base/AnsiText.h"
 #include "platform/base/Cp1251.h"
+#include "platform/base/FileNames.h"
 
 #include <cerrno>
+#include <fstream>
 #include <sys/stat.h>
 
 namespace {
@@ -102,4 +104,16 @@ bool MakeFolders(const std::string& Dir) {
     }
     struct stat info {};
     return stat(Dir.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+bool ReadFileBytes(const std::string& Path, std::string& Bytes) {
+    constexpr std::streamoff MaxBytes = std::streamoff{256} << 20;
+    if (!FileExists(Path)) return false;
+    std::ifstream in(Path, std::ios::binary | std::ios::ate);
+    if (!in) return false;
+    const std::streamoff size = in.tellg();
+    if (size < 0 || size > MaxBytes) return false;
+    in.seekg(0);
+    Bytes.resize(static_cast<size_t>(size));
+    return static_cast<bool>(in.read(Bytes.data(), size));
 }

@@ -34,3 +34,7 @@ bool StaysInside(const std::string& RelativePath);
 
 // Creates the folder Dir and its parents; false when it cannot.
 bool MakeFolders(const std::string& Dir);
+
+// Reads the whole file at Path into Bytes; false when it is not a file, is
+// larger than an edition copies (256 MB) or cannot be read.
+bool ReadFileBytes(const std::string& Path, std::string& Bytes);

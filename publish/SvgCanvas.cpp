@@ -100,8 +100,7 @@ std::string TSvgCanvas::TransformAttribute() const {
 // patterns are eight pixels of the page whatever the transform: both are
 // measured on the page, not in the transformed units of a metafile.
 double TSvgCanvas::TransformScale() const {
-    const TXForm t = EffectiveTransform();
-    return std::sqrt(std::abs(t.M11 * t.M22 - t.M12 * t.M21));
+    return std::sqrt(std::abs(EffectiveTransform().Determinant()));
 }
 
 std::string TSvgCanvas::StrokeAttributes() const {
@@ -130,13 +129,8 @@ std::string TSvgCanvas::FillAttributes() {
     const int index = std::clamp(static_cast<int>(brush.Style()) - bsHorizontal, 0, 5);
     std::string onPage;
     const TXForm t = EffectiveTransform();
-    const double det = t.M11 * t.M22 - t.M12 * t.M21;
-    if (!t.IsIdentity() && std::abs(det) > 1e-12) {
-        TXForm inverse{t.M22 / det, -t.M12 / det, -t.M21 / det, t.M11 / det, 0, 0};
-        inverse.Dx = -(t.Dx * inverse.M11 + t.Dy * inverse.M21);
-        inverse.Dy = -(t.Dx * inverse.M12 + t.Dy * inverse.M22);
-        onPage = " patternTransform=\"" + Matrix(inverse) + "\"";
-    }
+    if (!t.IsIdentity() && std::abs(t.Determinant()) > 1e-12)
+        onPage = " patternTransform=\"" + Matrix(t.Inverse()) + "\"";
     const std::string id = NewId("h");
     FDefs += "<pattern id=\"" + id + "\" width=\"8\" height=\"8\" patternUnits=\"userSpaceOnUse\"" +
              onPage + "><path d=\"" + hatches[index] + "\" stroke=\"" + colour +

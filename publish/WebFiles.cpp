@@ -6,11 +6,8 @@
 #include "publish/HtmlText.h"
 
 #include <fstream>
-#include <iterator>
 
 namespace {
-
-constexpr int64_t MaxFileBytes = int64_t{256} << 20;
 
 struct TMediaKind {
     const char* Ext;
@@ -35,16 +32,6 @@ bool IsWebAddress(const AnsiString& Text) {
            lower.rfind("mailto:", 0) == 0;
 }
 
-bool ReadFile(const std::string& Path, std::string& Bytes) {
-    std::ifstream in(Path, std::ios::binary | std::ios::ate);
-    if (!in) return false;
-    const std::streamoff size = in.tellg();
-    if (size < 0 || size > MaxFileBytes) return false;
-    in.seekg(0);
-    Bytes.resize(static_cast<size_t>(size));
-    return static_cast<bool>(in.read(Bytes.data(), size));
-}
-
 } // namespace
 
 std::string MediaTypeOf(const std::string& FileName) {
@@ -67,7 +54,7 @@ std::shared_ptr<const std::string> TWebFiles::BookFileBytes(const AnsiString& Na
     const std::string path = BookFilePath(Name);
     if (path.empty()) return nullptr;
     auto bytes = std::make_shared<std::string>();
-    if (!ReadFile(path, *bytes)) return nullptr;
+    if (!ReadFileBytes(path, *bytes)) return nullptr;
     return bytes;
 }
 
@@ -77,7 +64,7 @@ std::string TWebFiles::Copy(const AnsiString& Name, const char* Folder) {
     if (source.empty() || !FileExists(source)) return "";
     if (const auto found = FCopies.find(source); found != FCopies.end()) return found->second;
     std::string bytes;
-    if (!ReadFile(source, bytes)) return "";
+    if (!ReadFileBytes(source, bytes)) return "";
     const std::string file = ExtractFileName(source);
     const std::string ext = ExtractFileExt(file);
     const std::string path = FNames.Take(Folder, file.substr(0, file.size() - ext.size()),

@@ -16,8 +16,6 @@
 
 #include <cstdio>
 #include <exception>
-#include <fstream>
-#include <iterator>
 
 namespace {
 
@@ -197,16 +195,9 @@ std::string TWebPictures::WriteSvgFile(const std::string& Stem, const std::strin
 std::string TWebPictures::SaveImage(const QImage& Image) {
     TPicture picture;
     picture.Bitmap().SetImage(Image);
-    const std::string scratch = FOutDir + "/pictures/.image.png";
     std::string bytes;
-    const bool saved = picture.SaveToPngFile(scratch);
-    if (saved) {
-        std::ifstream in(scratch, std::ios::binary);
-        bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
-    std::remove(scratch.c_str());
-    if (!saved || bytes.empty()) {
-        Failed("cannot write " + scratch);
+    if (!picture.EncodePng(bytes) || bytes.empty()) {
+        Failed("cannot encode a picture inside a drawing as PNG");
         return "";
     }
     return "data:image/png;base64," + Base64(bytes);

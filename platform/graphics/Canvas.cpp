@@ -15,6 +15,14 @@ TXForm TXForm::Then(const TXForm& B) const {
                   Dx * B.M11 + Dy * B.M21 + B.Dx, Dx * B.M12 + Dy * B.M22 + B.Dy};
 }
 
+TXForm TXForm::Inverse() const {
+    const double d = Determinant();
+    TXForm inverse{M22 / d, -M12 / d, -M21 / d, M11 / d, 0, 0};
+    inverse.Dx = -(Dx * inverse.M11 + Dy * inverse.M21);
+    inverse.Dy = -(Dx * inverse.M12 + Dy * inverse.M22);
+    return inverse;
+}
+
 void TCanvasPath::AddMoveTo(TPoint P) {
     Verbs.push_back(MoveTo);
     Points.push_back(P);

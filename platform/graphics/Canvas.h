@@ -70,6 +70,9 @@ struct TXForm {
     bool IsIdentity() const { return *this == TXForm{}; }
     // This transform followed by Next.
     TXForm Then(const TXForm& Next) const;
+    double Determinant() const { return M11 * M22 - M12 * M21; }
+    // The transform that undoes this one; only for a determinant other than 0.
+    TXForm Inverse() const;
     friend bool operator==(const TXForm&, const TXForm&) = default;
 };
 

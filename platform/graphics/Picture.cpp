@@ -7,6 +7,7 @@
 #include "platform/graphics/JPEGImage.h"
 #include "platform/graphics/PainterCanvas.h"
 
+#include <QBuffer>
 #include <QFile>
 
 namespace {
@@ -88,4 +89,13 @@ void TPicture::LoadFromFile(const std::string& FileName) {
 bool TPicture::SaveToPngFile(const std::string& FileName) const {
     if (!FGraphic || FGraphic->Empty()) return false;
     return Render(*FGraphic).save(QFile::decodeName(QByteArray::fromStdString(FileName)), "PNG");
+}
+
+bool TPicture::EncodePng(std::string& Bytes) const {
+    if (!FGraphic || FGraphic->Empty()) return false;
+    QByteArray png;
+    QBuffer buffer(&png);
+    if (!buffer.open(QIODevice::WriteOnly) || !Render(*FGraphic).save(&buffer, "PNG")) return false;
+    Bytes = png.toStdString();
+    return true;
 }

@@ -42,6 +42,8 @@ public:
     // decoded (icons and bitmaps with alpha as RGBA), metafiles played onto
     // white. False when there is no picture or the file cannot be written.
     bool SaveToPngFile(const std::string& FileName) const;
+    // The same PNG in memory: false when there is no picture.
+    bool EncodePng(std::string& Bytes) const;
 
     int Width() const { return FGraphic ? FGraphic->Width() : 0; }
     int Height() const { return FGraphic ? FGraphic->Height() : 0; }

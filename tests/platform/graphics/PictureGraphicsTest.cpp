@@ -205,6 +205,11 @@ TEST(PictureGraphics, PicturesSaveAsPng) {
         ASSERT_TRUE(picture.SaveToPngFile(dir.File("out.png")));
         const QImage saved(QString::fromStdString(dir.File("out.png")));
         EXPECT_EQ(MaxDifference(saved, ReferenceImage(name), name.ends_with(".ico")), 0);
+        // In memory, the same picture.
+        std::string png;
+        ASSERT_TRUE(picture.EncodePng(png));
+        const QImage encoded = QImage::fromData(QByteArray::fromStdString(png), "PNG");
+        EXPECT_EQ(MaxDifference(encoded, ReferenceImage(name), name.ends_with(".ico")), 0);
     }
     // A metafile is played onto white at its own size.
     TPicture drawing;
@@ -222,4 +227,6 @@ TEST(PictureGraphics, PicturesSaveAsPng) {
     EXPECT_EQ(saved.pixel(7, 4) & 0xFFFFFF, 0xFFFFFFu);
     TPicture empty;
     EXPECT_FALSE(empty.SaveToPngFile(dir.File("none.png")));
+    std::string none;
+    EXPECT_FALSE(empty.EncodePng(none));
 }

@@ -22,6 +22,12 @@ QList<QVideoWidget*> VideoOn(const QWidget& Panel) {
     return Panel.findChildren<QVideoWidget*>(Qt::FindDirectChildrenOnly);
 }
 
+// Adds each picture Video shows to Frames.
+void CountFrames(QVideoWidget& Video, int& Frames) {
+    QObject::connect(Video.videoSink(), &QVideoSink::videoFrameChanged,
+                     [&Frames](const QVideoFrame& Frame) { Frames += Frame.isValid(); });
+}
+
 // A window holding a display panel, and a player showing its clips there.
 struct QtVideo : ::testing::Test {
     TTempDir Dir;
@@ -59,8 +65,7 @@ TEST_F(QtVideo, AClipPlaysInItsPanelAtTheDisplayRect) {
     EXPECT_EQ(video->geometry(), QRect(10, 20, 160, 120));
 
     int frames = 0;
-    QObject::connect(video->videoSink(), &QVideoSink::videoFrameChanged,
-                     [&](const QVideoFrame& Frame) { frames += Frame.isValid(); });
+    CountFrames(*video, frames);
     Player->Play();
     EXPECT_TRUE(WaitUntil([&] { return Player->Position() >= 200 && frames > 0; }))
         << Player->Position() << " ms, " << frames << " frames";
@@ -110,8 +115,7 @@ TEST_F(QtVideo, TheVideoFollowsTheDisplayToAnotherPanel) {
     EXPECT_EQ(Player->Mode(), mpPlaying);
     EXPECT_GE(Player->Position(), before - 70) << "started again";
     int frames = 0;
-    QObject::connect(video->videoSink(), &QVideoSink::videoFrameChanged,
-                     [&](const QVideoFrame& Frame) { frames += Frame.isValid(); });
+    CountFrames(*video, frames);
     EXPECT_TRUE(WaitUntil([&] { return frames > 0 && Player->Position() > before; }))
         << Player->Position() << " ms after " << before << " ms, " << frames << " frames";
 
@@ -137,8 +141,7 @@ TEST_F(QtVideo, AFailedClipDoesNotSpoilTheNextOne) {
     ASSERT_NE(video, nullptr);
     EXPECT_TRUE(video->isVisible());
     int frames = 0;
-    QObject::connect(video->videoSink(), &QVideoSink::videoFrameChanged,
-                     [&](const QVideoFrame& Frame) { frames += Frame.isValid(); });
+    CountFrames(*video, frames);
     Player->Play();
     EXPECT_TRUE(WaitUntil([&] { return frames > 0; }));
 }
@@ -174,8 +177,7 @@ TEST_F(QtVideo, AClosedClipIsFreedFromTheMessageLoop) {
     QVideoWidget* video = VideoOn(*PanelWidget).front();
     EXPECT_TRUE(video->isVisible());
     int frames = 0;
-    QObject::connect(video->videoSink(), &QVideoSink::videoFrameChanged,
-                     [&](const QVideoFrame& Frame) { frames += Frame.isValid(); });
+    CountFrames(*video, frames);
     Player->Play();
     EXPECT_TRUE(WaitUntil([&] { return frames > 0; }));
 
